@@ -1,0 +1,40 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Everything builds out of tree under build/.
+.PHONY: all deps host asan win64 test run bench clean
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+all: win64
+
+deps:
+	@scripts/deps.sh
+
+host: deps
+	@cmake --preset host >/dev/null
+	@cmake --build build/host -j $(JOBS)
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build build/asan -j $(JOBS) --target unit_tests varidel-book
+
+win64: host
+	@cmake --preset win64 >/dev/null
+	@cmake --build build/win64 -j $(JOBS)
+
+test: host asan win64
+	@echo "== native unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+	@cd build/asan && ctest --output-on-failure -j $(JOBS) >ctest.log 2>&1 || { cat ctest.log; exit 1; }
+	@tail -n 3 build/asan/ctest.log
+	@echo "== Windows-side and end-to-end tests under wine"
+	@scripts/with-wine.sh ctest --test-dir build/win64 --output-on-failure
+	@echo "== native unit tests"
+	@cd build/host && ctest --output-on-failure -j $(JOBS)
+
+run: win64
+	@scripts/run.sh
+
+bench: host
+	@build/host/varidel_bench
+
+clean:
+	rm -rf build

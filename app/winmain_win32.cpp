@@ -1,0 +1,38 @@
+// The program's entry point: the platform check, the single-instance
+// hand-over, start-up and the one message loop.
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "app/main_window_win32.h"
+
+namespace {
+
+// Versions before the NT line report a platform id below VER_PLATFORM_WIN32_NT.
+bool RunsOnOldConsumerWindows() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExA(&version);
+    return version.dwPlatformId < VER_PLATFORM_WIN32_NT;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    g_app = AppState{};
+    g_app.instance = instance;
+    if (RunsOnOldConsumerWindows()) {
+        MessageBoxA(nullptr,
+                    "This Application does NOT run on:\n\n\tWINDOWS 95\n\tWINDOWS 98\n\tWINDOWS ME\n",
+                    "www.quorrin.example", MB_ICONERROR);
+        return -1;
+    }
+    HWND window = InitInstance(showCommand);
+    if (window == nullptr) return 0;
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,28 @@
+/* Resource and command ids, shared by the resource script, the toolbar and
+   the command dispatch. Plain #defines so that windres can read this file. */
+#ifndef VARIDEL_RESOURCE_IDS_H
+#define VARIDEL_RESOURCE_IDS_H
+
+#define IDA_ACCELERATORS 3
+#define IDI_APP 101
+#define IDM_MAIN_MENU 102
+#define IDB_TOOLBAR 114
+
+#define CMD_CALENDAR 107
+#define CMD_TODAY 108
+#define CMD_NEXT_DAY 109
+#define CMD_PREVIOUS_DAY 110
+#define CMD_SEARCH 116
+#define CMD_SEARCH_AGAIN 117
+#define CMD_CHECK_UPDATES 129
+#define CMD_ABOUT 40004
+#define CMD_EXIT 40005
+#define CMD_FONT 40006
+#define CMD_COPY 40007
+#define CMD_PRINT 40008
+#define CMD_APPEND 40009
+
+/* The lesson containers are RT_RCDATA 1001..1014, one per lesson month. */
+#define IDR_FIRST_CONTAINER 1001
+
+#endif
