@@ -4,7 +4,7 @@
 #   scripts/with-wine.sh COMMAND [ARGS...]
 set -e
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-export WINEPREFIX="$ROOT/build/wineprefix"
+export WINEPREFIX="${VARIDEL_WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
