@@ -1,0 +1,23 @@
+// The GDI drawing surface, and the shared text primitives for code that
+// holds a plain HDC (dialogs, printing).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "view/drawing_surface.h"
+
+// A surface over `dc`; it holds no resources of its own, so a copy on the
+// stack serves as long as the dc does. Fonts it makes are HFONTs.
+DrawingSurface GdiSurface(HDC dc);
+// The HDC behind a GDI surface.
+HDC GdiSurfaceDc(const DrawingSurface* surface);
+
+// The shared primitives on a plain HDC.
+void MeasureFit(HDC dc, const char* text, int32_t* maxExtent, int32_t* count);
+int32_t DrawTextRun(HDC dc, const char* text, int32_t count, int32_t x, int32_t y, int32_t w,
+                    int32_t h);
+int32_t DrawColouredRun(HDC dc, const char* text, int32_t count, int32_t x, int32_t y, int32_t w,
+                        int32_t h, uint32_t textColour, uint32_t backColour);
+void FillFrame(HDC dc, int32_t left, int32_t top, int32_t width, int32_t height, int stockBrush);

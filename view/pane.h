@@ -1,0 +1,54 @@
+// The main window's reading pane, its portable part: where the frame and the
+// caption strip lie in the client area, scrolling by lines and pages, and
+// paging by a click into one half of the text.
+#pragma once
+
+#include <cstdint>
+
+#include "view/text_view.h"
+
+// Frame of the pane view and the caption strip for a client area, the
+// toolbar's height (0 when there is none) and the caption font's cell height.
+// The gutter is applied in a direction only when the client is larger than
+// twice the gutter there; a negative gutter counts as 0.
+struct PaneGeometry {
+    ViewFrame frame;
+    ViewFrame captionStrip;
+};
+PaneGeometry ComputePaneGeometry(int32_t clientWidth, int32_t clientHeight,
+                                 int32_t toolbarHeight, int32_t captionFontHeight,
+                                 int32_t gutter);
+
+// Results of ScrollBy besides PaintText's.
+constexpr int kScrollNoView = -1;
+constexpr int kScrollUnchanged = 1;       // topLine stayed, nothing painted
+constexpr int kScrollMovedUnpainted = 3;  // topLine moved, nothing painted
+
+// repaintMode: never paints; paints when topLine moved; always paints.
+constexpr int kRepaintNever = 0;
+constexpr int kRepaintIfMoved = 1;
+constexpr int kRepaintAlways = 2;
+
+// Moves topLine by `delta` visual lines: never above 0; with stopAtEnd a
+// downward step from lastTopLine or below it does nothing; a target past the
+// end becomes lastTopLine.
+int ScrollBy(TextView* view, int32_t delta, int repaintMode, bool stopAtEnd);
+
+// Page step of a 3-bit Flags field: half the lines drawn for 2 or 4,
+// otherwise one less than the lines drawn.
+int32_t PageStep(uint32_t field, int32_t linesDrawn);
+// The Page Up / Page Down step (Flags bits 20-22) and the click-paging step
+// (bits 24-26, made non-negative).
+int32_t KeyPageStep(uint32_t flags, int32_t linesDrawn);
+int32_t ClickPageStep(uint32_t flags, int32_t linesDrawn);
+
+// 1 when x, y lies within the frame grown by `gutter` on every side, edges
+// included.
+int HitTestPaneFrame(const TextView* view, int32_t x, int32_t y, int32_t gutter);
+// The same with the reader's SurroundingGutter.
+int HitTestPane(const TextView* view, int32_t x, int32_t y);
+
+// Pages the view up or down by the click-paging step when the click is for
+// the pane and click paging is on in `flags`: 1 when it paged, else 0.
+int PageViewOnClick(TextView* view, int32_t x, int32_t y, int repaintMode, uint32_t flags,
+                    int32_t gutter);

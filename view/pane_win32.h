@@ -1,0 +1,50 @@
+// The main window's reading pane, its Win32 part: opening the pane on the
+// window's device context, fitting it to the window, the scroll bar, the
+// window-level paint with the date caption strip, and click paging.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "view/pane.h"
+
+// Paint flags of PaintWindow and RefreshWindow.
+constexpr uint32_t kPaintText = 0x1;
+constexpr uint32_t kPaintErase = 0x100;
+constexpr uint32_t kPaintEraseAndText = 0x1FF;
+
+// Takes and keeps the window's device context, builds the caption font and
+// lays out the lesson of g_app.Lesson at g_app.LastPosition. Shows "Resource
+// not found" when the lesson cannot be loaded. 0 when done.
+int OpenReadingPane(HWND window);
+
+// WM_SIZE: fits the frame, the caption strip and the toolbar to the new
+// client size (lParam) and lays the lesson out again.
+void OnPaneResize(HWND window, LPARAM clientSize);
+
+// The vertical scroll bar follows the pane's range and position (nothing when
+// Flags asks for no scroll bar).
+void UpdateScrollBar(HWND window);
+
+// Paints the window (null: the main window) outside WM_PAINT, then updates
+// the scroll bar.
+void RefreshWindow(HWND window, uint32_t flags);
+
+// WM_LBUTTONDOWN: pages the pane when the click is for it (1), else 0.
+int PageOnClick(HWND window, TextView* view, int x, int y, int repaintMode);
+
+// The main window's paint: with kPaintErase clears the client below the
+// toolbar, with kPaintText paints the pane's text, then the caption strip.
+// A null dc brackets the work with BeginPaint and EndPaint.
+void PaintWindow(HDC dc, HWND window, uint32_t flags);
+
+// Draws the caption text centred in the caption strip.
+void DrawCaption(HDC dc);
+
+// (Re)builds g_app.captionFont from the reader's face, 14 units high.
+void CreateCaptionFont();
+
+// WM_DESTROY: gives back the device context the pane holds. The view itself
+// stays until DestroyTextView.
+void ReleasePaneContext(HWND window);
