@@ -117,3 +117,5 @@ void MeasureFit(DrawingSurface* dc, const char* text, int32_t* maxExtent, int32_
 // UTF-16 code units of the same values, zero-terminated, in one buffer shared
 // by the process and valid until the next call.
 const char16_t* WidenText(const char* text, int32_t count);
+// WidenText, with *count cut to the units before a zero byte.
+const char16_t* WidenRun(const char* text, int32_t* count);

@@ -1,0 +1,195 @@
+// Painting a laid-out view: whole lines from the scroll position (or a
+// page's first line), labels in their column, rules, colours, and the search
+// highlight on top.
+#include "view/paint.h"
+
+#include "view/view_fonts.h"
+
+namespace {
+
+bool IsRule(uint8_t style) { return (style & kStyleSizeMask) == kStyleSizeMask; }
+
+// Where painting starts: the first line, its y and the room below it.
+struct PaintCursor {
+    TextLine* line;
+    int32_t y;
+    int32_t room;
+};
+
+// The line at topLine, clamping a topLine beyond the text. When topLine is
+// the blank line after a paragraph, the top slot stays empty.
+PaintCursor FirstVisibleLine(TextView* view) {
+    if (view->topLine > view->visualLines) view->topLine = view->lastTopLine;
+    TextLine* line = view->lines;
+    uint32_t visual = 0;
+    while (line->style != 0 && visual < view->topLine) {
+        visual += (line->style & kStyleBlankAfter) ? 2 : 1;
+        ++line;
+    }
+    PaintCursor cursor{line, view->frame.top, view->frame.height};
+    if (visual > view->topLine) {
+        cursor.y += line[-1].height;
+        cursor.room -= line[-1].height;
+    }
+    return cursor;
+}
+
+// Moves the cursor past a drawn line and its blank line; returns the visual
+// lines passed.
+int32_t Advance(PaintCursor& cursor) {
+    const int32_t steps = (cursor.line->style & kStyleBlankAfter) ? 2 : 1;
+    cursor.y += steps * cursor.line->height;
+    cursor.room -= steps * cursor.line->height;
+    ++cursor.line;
+    return steps;
+}
+
+bool Fits(const PaintCursor& cursor) {
+    return cursor.line->style != 0 && cursor.line->height <= cursor.room;
+}
+
+// Font key of the line painting starts with: a rule (or the end) uses the
+// regular font.
+uint8_t StartKey(const TextLine* line) {
+    return (line->style == 0 || IsRule(line->style)) ? kRegularKey : line->style;
+}
+
+int32_t LabelLength(const char* label) {
+    int32_t n = 0;
+    while (label[n] != 0 && label[n] != ' ') ++n;
+    return n;
+}
+
+// Offset of the text run of a labelled line: past the label and its spaces.
+int32_t RunAfterLabel(const char* text, int32_t start) {
+    int32_t p = start + LabelLength(text + start);
+    while (text[p] == ' ') ++p;
+    return p;
+}
+
+void PaintLine(TextView* view, const TextLine& line, int32_t y) {
+    DrawingSurface* dc = view->dc;
+    if (IsRule(line.style)) {
+        dc->ops->drawRule(dc->handle, line.x, y + line.height / 2, line.x + line.width);
+        return;
+    }
+    const char* text = view->text;
+    int32_t run = line.start;
+    if (line.hang != 0) {
+        // The label is drawn with only the bytes that fit its column.
+        int32_t width = line.hang;
+        int32_t count = LabelLength(text + line.start);
+        MeasureFit(dc, text + line.start, &width, &count);
+        DrawTextRun(dc, text + line.start, count, line.x - line.hang, y, width, line.height);
+        run = RunAfterLabel(text, line.start);
+    }
+    DrawTextRun(dc, text + run, line.length, line.x, y, line.width, line.height);
+}
+
+// Draws the highlighted part of the run of `count` bytes at text offset
+// `offset`, drawn at x, y.
+void HighlightRun(TextView* view, int32_t offset, int32_t count, int32_t x, int32_t y) {
+    DrawingSurface* dc = view->dc;
+    const char* text = view->text;
+    int32_t left = 0;
+    const int32_t skip = view->highlightStart - offset;
+    if (skip >= 0) {
+        count -= skip;
+        if (count < 0) return;
+        int32_t height = 0;
+        int32_t units = skip;
+        const char16_t* wide = WidenRun(text + offset, &units);
+        dc->ops->measureText(dc->handle, wide, units, &left, &height);
+        offset += skip;
+    }
+    if (count > view->highlightEnd - offset) count = view->highlightEnd - offset;
+    if (count <= 0) return;
+    int32_t width = 0;
+    int32_t height = 0;
+    const char16_t* wide = WidenRun(text + offset, &count);
+    dc->ops->measureText(dc->handle, wide, count, &width, &height);
+    DrawColouredRun(dc, text + offset, count, x + left, y, width, height, kColourBlue, kColourYellow);
+}
+
+void HighlightLine(TextView* view, const TextLine& line, int32_t y) {
+    if (line.hang == 0) {
+        HighlightRun(view, line.start, line.length, line.x, y);
+        return;
+    }
+    HighlightRun(view, line.start, LabelLength(view->text + line.start), line.x - line.hang, y);
+    HighlightRun(view, RunAfterLabel(view->text, line.start), line.length, line.x, y);
+}
+
+bool Paintable(const TextView* view) {
+    return view != nullptr && view->text != nullptr && view->lines != nullptr;
+}
+
+void RestoreFont(TextView* view, SurfaceFont* previous) {
+    if (previous != nullptr) view->dc->ops->selectFont(view->dc->handle, previous);
+}
+
+}  // namespace
+
+int PaintText(TextView* view, bool erase) {
+    if (!Paintable(view)) return -1;
+    DrawingSurface* dc = view->dc;
+    view->linesDrawn = 0;
+    PaintCursor cursor = view->pageStart != nullptr
+                             ? PaintCursor{view->pageStart, view->frame.top, view->frame.height}
+                             : FirstVisibleLine(view);
+    const uint32_t savedColour = dc->ops->textColour(dc->handle);
+    uint8_t fontKey = StartKey(cursor.line);
+    SurfaceFont* previous = SelectStyleFont(view, fontKey | kRequestColour);
+    if (erase) FillFrame(dc, view->frame, kWhiteBrush);
+    for (; Fits(cursor); view->linesDrawn += Advance(cursor)) {
+        const TextLine& line = *cursor.line;
+        if (!IsRule(line.style)) {
+            if ((line.style ^ fontKey) & kStyleFontMask) SelectStyleFont(view, line.style | kRequestColour);
+            fontKey = line.style;
+        }
+        PaintLine(view, line, cursor.y);
+    }
+    RestoreFont(view, previous);
+    dc->ops->setTextColour(dc->handle, savedColour);
+    if (view->highlightStart != 0 || view->highlightEnd != 0) return PaintHighlight(view);
+    view->pageEnd = cursor.line;
+    return 0;
+}
+
+int PaintHighlight(TextView* view) {
+    if (!Paintable(view)) return -1;
+    PaintCursor cursor = FirstVisibleLine(view);
+    uint8_t fontKey = StartKey(cursor.line);
+    SurfaceFont* previous = SelectStyleFont(view, fontKey);
+    for (; Fits(cursor); Advance(cursor)) {
+        const TextLine& line = *cursor.line;
+        if (IsRule(line.style)) continue;
+        if (view->highlightEnd < line.start || view->highlightStart > line.start + line.length) continue;
+        if ((line.style ^ fontKey) & kStyleFontMask) SelectStyleFont(view, line.style);
+        fontKey = line.style;
+        HighlightLine(view, line, cursor.y);
+    }
+    RestoreFont(view, previous);
+    return 0;
+}
+
+int32_t DrawTextRun(DrawingSurface* dc, const char* text, int32_t count, int32_t x, int32_t y,
+                    int32_t w, int32_t h) {
+    const char16_t* wide = WidenRun(text, &count);
+    return dc->ops->drawText(dc->handle, wide, count, x, y, w, h);
+}
+
+int32_t DrawColouredRun(DrawingSurface* dc, const char* text, int32_t count, int32_t x,
+                        int32_t y, int32_t w, int32_t h, uint32_t textColour,
+                        uint32_t backColour) {
+    const uint32_t oldText = dc->ops->setTextColour(dc->handle, textColour);
+    const uint32_t oldBack = dc->ops->setBackColour(dc->handle, backColour);
+    const int32_t height = DrawTextRun(dc, text, count, x, y, w, h);
+    dc->ops->setTextColour(dc->handle, oldText);
+    dc->ops->setBackColour(dc->handle, oldBack);
+    return height;
+}
+
+void FillFrame(DrawingSurface* dc, const ViewFrame& rect, int stockBrush) {
+    dc->ops->fillRect(dc->handle, rect.left, rect.top, rect.width, rect.height, stockBrush);
+}
