@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/book_commands.h"
 #include "tools/book_tool.h"
 
 namespace {
@@ -10,6 +11,13 @@ constexpr BookCommand kCommands[] = {
     {"dates", "FROM TO",
      "one line per civil day FROM..TO (YYYY-MM-DD): date, day number, Hebrew date, lesson key, caption",
      RunDates},
+    {"build", "SRC_DIR OUT_DIR", "compile the book sources into OUT_DIR/1001.bin .. 1014.bin", RunBuild},
+    {"verify", "DIR", "check every rule of the fourteen containers in DIR; exit 1 with the problems", RunVerify},
+    {"dump", "DIR [KEY]", "the book (or one lesson) in DIR back as source text", RunDump},
+    {"text", "KEY DIR", "one lesson as plain text (CR LF, UTF-8), as the clipboard gets it", RunText},
+    {"show", "[YYYY-MM-DD] [DIR]", "the caption and lesson of a civil date (default today) for a terminal",
+     RunShow},
+    {"stats", "DIR", "sizes per container and the compression against a greedy parse", RunStats},
 };
 
 void PrintHelp() {
