@@ -1,0 +1,138 @@
+// varidel-book as a user runs it: build, verify, dump, text, show, stats,
+// their exit codes and what they write.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "lessons/book_files.h"
+#include "tests/unit/book_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status;
+    std::string out;
+};
+
+// Runs varidel-book with `arguments` (a shell fragment), stdout captured.
+ToolRun Tool(const std::string& arguments) {
+    const std::string command = std::string(VARIDEL_BOOK_TOOL) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ToolRun run{-1, ""};
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+const std::string kBook = std::string(VARIDEL_SOURCE_DIR) + "/resources/book";
+
+TEST(BookTool, BuildsTheSetThatVerifyAccepts) {
+    const std::string out = MakeScratchFolder() + "/containers";
+    ASSERT_EQ(Tool("build " + kBook + " " + out).status, 0);
+    ContainerSet built;
+    std::vector<std::string> problems;
+    ASSERT_TRUE(ReadContainerSet(out, &built, &problems));
+    EXPECT_TRUE(built == ShippedContainers());
+    const ToolRun verify = Tool("verify " + out);
+    EXPECT_EQ(verify.status, 0);
+    EXPECT_NE(verify.out.find("no problems"), std::string::npos);
+}
+
+TEST(BookTool, VerifyListsProblemsOfADamagedSet) {
+    const std::string folder = MakeScratchFolder();
+    std::string error;
+    ContainerSet set = ShippedContainers();
+    set[6][3] = 9;
+    ASSERT_TRUE(WriteContainerSet(folder, set, &error));
+    fs::remove(folder + "/1009.bin");
+    const std::string command = std::string(VARIDEL_BOOK_TOOL) + " verify " + folder + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string all;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) all += buffer;
+    EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 1);
+    EXPECT_NE(all.find("1009.bin: missing"), std::string::npos) << all;
+}
+
+TEST(BookTool, AFailedBuildWritesNoContainer) {
+    const std::string src = MakeScratchFolder();
+    fs::copy(kBook, src);
+    std::ofstream(src + "/05-av.txt", std::ios::app) << "@day 12\nline twice\n";
+    const std::string out = MakeScratchFolder();
+    EXPECT_EQ(Tool("build " + src + " " + out).status, 1);
+    EXPECT_TRUE(fs::is_empty(out));
+}
+
+TEST(BookTool, DumpBuildsBackToIdenticalContainers) {
+    const std::string folder = MakeScratchFolder();
+    ASSERT_EQ(Tool("dump " + ShippedContainerFolder() + " > " + folder + "/book.txt").status, 0);
+    ASSERT_EQ(Tool("build " + folder + " " + folder + "/again").status, 0);
+    ContainerSet again;
+    std::vector<std::string> problems;
+    ASSERT_TRUE(ReadContainerSet(folder + "/again", &again, &problems));
+    EXPECT_TRUE(again == ShippedContainers());
+    const ToolRun one = Tool("dump " + ShippedContainerFolder() + " 0x0701");
+    EXPECT_EQ(one.status, 0);
+    EXPECT_NE(one.out.find("@month 7 Tishrei\n\n@day 1\ntitle Rosh Hashanah\ndate 1 Tishrei\n"), std::string::npos)
+        << one.out;
+}
+
+TEST(BookTool, TextIsTheClipboardFormInUtf8) {
+    // 1 Tishrei: a title, a date heading with blank lines after them, the
+    // schedule, a 24% rule, and later the notes with a 74% rule.
+    const ToolRun run = Tool("text 0x0701 " + ShippedContainerFolder());
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("Rosh Hashanah\r\n\r\n1 Tishrei\r\n\r\nPsalms of the month: 1-9\r\n", 0), 0u);
+    EXPECT_NE(run.out.find("Reading: Psalm 1\r\n------------------------\r\nPsalm 1\r\n\r\n1 Blessed"), std::string::npos);
+    EXPECT_NE(run.out.find("\r\n" + std::string(74, '-') + "\r\n\r\nNotes\r\n"), std::string::npos);
+    EXPECT_EQ(run.out.compare(run.out.size() - 2, 2, "\r\n"), 0) << "no terminator";
+    EXPECT_EQ(run.out.find('\0'), std::string::npos);
+    EXPECT_NE(Tool("text 0x0E0E " + ShippedContainerFolder()).out.find("\xC2\xBB Gifts to the poor"), std::string::npos)
+        << "byte 0xBB is written as U+00BB in UTF-8";
+    EXPECT_EQ(Tool("text 14/15 " + ShippedContainerFolder()).out, Tool("text 0x0E0F " + ShippedContainerFolder()).out);
+}
+
+TEST(BookTool, ExitCodes) {
+    const std::string dir = ShippedContainerFolder();
+    EXPECT_EQ(Tool("text 0x021E " + dir).status, 1) << "no record";
+    EXPECT_EQ(Tool("text 0 " + dir).status, 1) << "key 0";
+    EXPECT_EQ(Tool("text 0x0F01 " + dir).status, 1) << "no container";
+    EXPECT_EQ(Tool("text 0x10000 " + dir).status, 2);
+    EXPECT_EQ(Tool("text seven " + dir).status, 2);
+    EXPECT_EQ(Tool("text 0x0101").status, 2);
+    EXPECT_EQ(Tool("build " + kBook).status, 2);
+    EXPECT_EQ(Tool("verify").status, 2);
+    EXPECT_EQ(Tool("show 2027-02-30").status, 2);
+    EXPECT_EQ(Tool("stats").status, 2);
+    EXPECT_EQ(Tool("dump " + dir + " 1/31").status, 1);
+    EXPECT_EQ(Tool("text 0x0101 /nonexistent").status, 1);
+}
+
+TEST(BookTool, ShowPrintsTheCaptionAndTheLessonOfADate) {
+    // 2026-03-01 is 12 Adar 5786, a common year: the joined Adar record.
+    const ToolRun run = Tool("show 2026-03-01 " + ShippedContainerFolder());
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("2026-03-01  12 Adar, 5786  (lesson 0x0E0C)\n", 0), 0u) << run.out.substr(0, 80);
+    EXPECT_NE(run.out.find("12 Adar I"), std::string::npos);
+    EXPECT_NE(run.out.find("12 Adar II"), std::string::npos);
+    EXPECT_EQ(Tool("show 2026-03-01 " + kBook).out, run.out) << "sources compile on the fly";
+}
+
+TEST(BookTool, StatsReportsTheSavingOverAGreedyParse) {
+    const ToolRun run = Tool("stats " + ShippedContainerFolder());
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("    total      414"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("compressed / greedy parse: 0."), std::string::npos) << run.out;
+}
+
+}  // namespace
