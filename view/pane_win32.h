@@ -45,6 +45,9 @@ void DrawCaption(HDC dc);
 // (Re)builds g_app.captionFont from the reader's face, 14 units high.
 void CreateCaptionFont();
 
+// Height of the toolbar window; 0 when there is none.
+int ToolbarHeight();
+
 // WM_DESTROY: gives back the device context the pane holds. The view itself
 // stays until DestroyTextView.
 void ReleasePaneContext(HWND window);
