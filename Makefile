@@ -1,6 +1,6 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Everything builds out of tree under build/.
-.PHONY: all deps host asan win64 test run bench clean
+.PHONY: all deps host asan win64 fuzz-build fuzz test run bench clean
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -21,7 +21,16 @@ win64: host
 	@cmake --preset win64 >/dev/null
 	@cmake --build build/win64 -j $(JOBS)
 
-test: host asan win64
+fuzz-build: host
+	@cmake --preset fuzz >/dev/null
+	@cmake --build build/fuzz -j $(JOBS) --target lesson_fuzzer codec_fuzzer
+
+# FUZZ_SECONDS per target; `make test` runs each for a few seconds only.
+FUZZ_SECONDS ?= 300
+fuzz: fuzz-build
+	@scripts/fuzz.sh $(FUZZ_SECONDS)
+
+test: host asan win64 fuzz-build
 	@echo "== native unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 	@cd build/asan && ctest --output-on-failure -j $(JOBS) >ctest.log 2>&1 || { cat ctest.log; exit 1; }
 	@tail -n 3 build/asan/ctest.log
@@ -29,6 +38,8 @@ test: host asan win64
 	@scripts/with-wine.sh ctest --test-dir build/win64 --output-on-failure
 	@echo "== native unit tests"
 	@cd build/host && ctest --output-on-failure -j $(JOBS)
+	@echo "== fuzzing the lesson data briefly"
+	@scripts/fuzz.sh 8
 
 run: win64
 	@scripts/run.sh

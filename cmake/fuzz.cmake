@@ -1,0 +1,26 @@
+# libFuzzer targets over everything that reads lesson data: containers, the
+# record walk and decoder, the encoder's round trip, the book source reader.
+# Built by the `fuzz` preset (clang with -fsanitize=fuzzer,address); run by
+# scripts/fuzz.sh (`make fuzz`, and briefly by `make test`).
+option(VARIDEL_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+if(NOT VARIDEL_FUZZ)
+  return()
+endif()
+if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  message(FATAL_ERROR "The fuzz targets need clang (the fuzz preset selects it)")
+endif()
+
+set(fuzz_sources)
+foreach(name lesson_codec lesson_container lesson_loader lesson_paragraphs lesson_platform_posix
+             book_source book_compiler)
+  list(APPEND fuzz_sources ${CMAKE_SOURCE_DIR}/lessons/${name}.cpp)
+endforeach()
+add_library(varidel_fuzz_core STATIC ${fuzz_sources})
+target_include_directories(varidel_fuzz_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(varidel_fuzz_core PUBLIC -fsanitize=fuzzer-no-link,address -fno-omit-frame-pointer)
+
+foreach(fuzzer lesson_fuzzer codec_fuzzer)
+  add_executable(${fuzzer} ${CMAKE_SOURCE_DIR}/tests/fuzz/${fuzzer}.cpp)
+  target_link_libraries(${fuzzer} PRIVATE varidel_fuzz_core)
+  target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer,address)
+endforeach()
