@@ -1,94 +1,124 @@
-// The main window: today's date caption in a grey strip along the bottom.
+// The main window's procedure: the toolbar and the reading pane come and go
+// with the window; keys, the scroll bar, the wheel and clicks scroll the
+// pane; commands go to DispatchCommand.
 #include "app/main_window_win32.h"
 
 #include "app/app_state.h"
-#include "lessons/lesson_key.h"
-#include "resource_ids.h"
+#include "app/command_targets_win32.h"
+#include "app/commands_win32.h"
+#include "app/day_navigation_win32.h"
+#include "app/scroll_input.h"
+#include "app/settings.h"
+#include "app/settings_win32.h"
+#include "app/toolbar_win32.h"
+#include "view/pane_win32.h"
 
 const wchar_t kMainWindowClass[] = L"Varidel-English";
 const wchar_t kMainWindowTitle[] = L"Varidel";
 
+static_assert(kScrollLineUp == SB_LINEUP && kScrollThumbTrack == SB_THUMBTRACK &&
+                  kScrollBottom == SB_BOTTOM,
+              "scroll-bar codes are numbered as the window system numbers them");
+
 namespace {
 
-constexpr int kCaptionFontHeight = 14;
+ScrollPosition PanePosition() {
+    return {g_app.pane->topLine, g_app.pane->lastTopLine, g_app.pane->linesDrawn};
+}
 
-HFONT CreateCaptionFont() {
-    LOGFONTW logFont{};
-    logFont.lfHeight = kCaptionFontHeight;
-    logFont.lfWeight = FW_NORMAL;
-    if (g_app.font.FontName[0] != 0) {
-        lstrcpynW(logFont.lfFaceName, reinterpret_cast<const wchar_t*>(g_app.font.FontName),
-                  LF_FACESIZE);
+// Scrolls the pane (when there is one) and moves the scroll bar with it.
+void ScrollPane(HWND window, int32_t lines) {
+    if (g_app.pane == nullptr) return;
+    ScrollBy(g_app.pane, lines, kRepaintIfMoved, true);
+    UpdateScrollBar(window);
+}
+
+void OnCreate(HWND window) {
+    g_app.mainWindow = window;
+    g_app.toolbar = CreateMainToolbar(window);
+    OpenReadingPane(window);
+}
+
+void OnDestroy(HWND window) {
+    if (g_app.pane != nullptr) ReleasePaneContext(window);
+    DestroyWindow(g_app.toolbar);
+    g_app.toolbar = nullptr;
+    SaveWindowPlacement(window);
+    SaveSettingsAndQuit();
+}
+
+// After a log-off or shut-down the process ends without WM_DESTROY: what the
+// reader chose is written now, as at exit.
+void OnEndSession(HWND window, WPARAM ending) {
+    if (!ending) return;
+    SaveWindowPlacement(window);
+    SaveSettings();
+}
+
+// The keys the main window serves; every other key does nothing, except F1,
+// which the default procedure turns into WM_HELP.
+LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
+    const auto scroll = [&](ScrollKey scrollKey) {
+        if (g_app.pane != nullptr) ScrollPane(window, KeyScrollLines(scrollKey, g_app.Flags, PanePosition()));
+    };
+    switch (key) {
+    case VK_RETURN:
+        if (g_app.SearchString[0] != '\0') FindNext(window);
+        return 0;
+    case VK_PRIOR: scroll(ScrollKey::PageUp); return 0;
+    case VK_NEXT: scroll(ScrollKey::PageDown); return 0;
+    case VK_END: scroll(ScrollKey::End); return 0;
+    case VK_HOME: scroll(ScrollKey::Home); return 0;
+    case VK_UP: scroll(ScrollKey::Up); return 0;
+    case VK_DOWN: scroll(ScrollKey::Down); return 0;
+    case VK_LEFT: GoToNeighbourDay(window, -1); return 0;
+    case VK_RIGHT: GoToNeighbourDay(window, 1); return 0;
+    case VK_F1: return DefWindowProcW(window, WM_KEYDOWN, key, lParam);
     }
-    return CreateFontIndirectW(&logFont);
+    return 1;
 }
 
-void PaintCaptionStrip(HDC dc, const RECT& client) {
-    HFONT previous = static_cast<HFONT>(SelectObject(dc, g_app.captionFont));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    RECT strip = client;
-    strip.top = client.bottom - (metrics.tmHeight + 2);
-    FillRect(dc, &strip, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    SetBkMode(dc, TRANSPARENT);
-    wchar_t caption[kCaptionFieldSize];
-    for (int i = 0; i < g_app.captionLength; ++i) caption[i] = static_cast<unsigned char>(g_app.caption[i]);
-    DrawTextW(dc, caption, g_app.captionLength, &strip, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, previous);
+LRESULT OnVerticalScroll(HWND window, WPARAM wParam, LPARAM lParam) {
+    const int32_t lines = g_app.pane == nullptr
+                              ? 0
+                              : ScrollBarLines(LOWORD(wParam), static_cast<int16_t>(HIWORD(wParam)),
+                                               PanePosition());
+    if (lines != 0) ScrollBy(g_app.pane, lines, kRepaintIfMoved, true);
+    DefWindowProcW(window, WM_VSCROLL, wParam, lParam);
+    if (lines != 0) UpdateScrollBar(window);
+    return 1;
 }
 
-void OnPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    PaintCaptionStrip(dc, client);
-    EndPaint(window, &paint);
+// A click in the text pages it; a click on the date strip opens the calendar.
+void OnLeftButtonDown(HWND window, LPARAM lParam) {
+    if (g_app.pane == nullptr) return;
+    const int x = LOWORD(lParam);
+    const int y = HIWORD(lParam);
+    if (PageOnClick(window, g_app.pane, x, y, kRepaintIfMoved)) return;
+    const Rect32& strip = g_app.captionStrip;
+    if (y >= strip.top && y <= strip.top + strip.height) OpenCalendar(window);
 }
 
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        g_app.mainWindow = window;
-        g_app.captionFont = CreateCaptionFont();
-        return 0;
-    case WM_PAINT:
-        OnPaint(window);
-        return 0;
-    case WM_DESTROY:
-        DeleteObject(g_app.captionFont);
-        g_app.captionFont = nullptr;
-        PostQuitMessage(0);
+    case WM_CREATE: OnCreate(window); return 0;
+    // WM_DESTROY follows the Exit command, the close box and Alt+F4.
+    case WM_DESTROY: OnDestroy(window); return 0;
+    case WM_ENDSESSION: OnEndSession(window, wParam); return 0;
+    case WM_SIZE: OnPaneResize(window, lParam); return 0;
+    case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
+    case WM_HELP: ShowAboutBox(window); return 0;
+    case WM_KEYDOWN: return OnKeyDown(window, wParam, lParam);
+    case WM_COMMAND:
+        if (DispatchCommand(window, LOWORD(wParam)) == 0) return 0;
+        break;
+    case WM_VSCROLL: return OnVerticalScroll(window, wParam, lParam);
+    case WM_LBUTTONDOWN: OnLeftButtonDown(window, lParam); return 0;
+    case WM_MOUSEWHEEL:
+        ScrollPane(window, WheelLines(GET_WHEEL_DELTA_WPARAM(wParam)));
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND InitInstance(int showCommand) {
-    if (HWND running = FindWindowW(kMainWindowClass, kMainWindowTitle)) {
-        SetForegroundWindow(running);
-        return nullptr;
-    }
-    SetCurrentDay(0, false);
-
-    WNDCLASSW windowClass{};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = g_app.instance;
-    windowClass.hIcon = LoadIconW(g_app.instance, MAKEINTRESOURCEW(IDI_APP));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = kMainWindowClass;
-    RegisterClassW(&windowClass);
-
-    HWND window = CreateWindowExW(WS_EX_WINDOWEDGE, kMainWindowClass, kMainWindowTitle,
-                                  WS_OVERLAPPEDWINDOW | WS_VSCROLL, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, g_app.instance,
-                                  nullptr);
-    if (window == nullptr) return nullptr;
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
-    return window;
 }

@@ -1,9 +1,11 @@
-// The program's entry point: the platform check, the single-instance
-// hand-over, start-up and the one message loop.
+// The program's entry point: the platform check, the gutter setting,
+// start-up and the one message loop.
 #include <windows.h>
 
 #include "app/app_state.h"
-#include "app/main_window_win32.h"
+#include "app/settings.h"
+#include "app/startup_win32.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -26,13 +28,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
                     "www.quorrin.example", MB_ICONERROR);
         return -1;
     }
-    HWND window = InitInstance(showCommand);
-    if (window == nullptr) return 0;
+    g_app.SurroundingGutter = LoadSurroundingGutter();
+    if (InitInstance(showCommand) == nullptr) return 0;
 
+    // Loaded once the window is shown; modal dialogs run their own loops,
+    // where these are inactive.
+    HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_ACCELERATORS));
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (TranslateAcceleratorW(message.hwnd, accelerators, &message) == 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
     return static_cast<int>(message.wParam);
 }

@@ -8,6 +8,10 @@
 #define IDM_MAIN_MENU 102
 #define IDB_TOOLBAR 114
 
+#define IDD_ABOUT 103
+#define IDD_FONT 105
+#define IDD_SEARCH 115
+
 #define CMD_CALENDAR 107
 #define CMD_TODAY 108
 #define CMD_NEXT_DAY 109

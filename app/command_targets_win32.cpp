@@ -1,0 +1,19 @@
+// Stand-ins for the operations of the subsystems that are not built yet:
+// until then their menu items, accelerators and toolbar buttons do nothing.
+// Each definition goes when its subsystem provides the real one (a duplicate
+// definition at link time says which).
+#include "app/command_targets_win32.h"
+
+AbsoluteDay PickDayFromCalendar(HINSTANCE, HWND, AbsoluteDay) { return 0; }
+
+INT_PTR CALLBACK SearchDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+int FindNext(HWND) { return 0; }
+
+INT_PTR CALLBACK FontDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+void CopyLessonToClipboard(TextView*, bool) {}
+
+void PrintLesson(TextView*) {}
+
+INT_PTR CALLBACK AboutDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+void CheckForUpdates(HWND) {}

@@ -1,0 +1,48 @@
+// Day navigation.
+#include "app/day_navigation_win32.h"
+
+#include <cstdlib>
+
+#include "app/app_state.h"
+#include "lessons/lesson_key.h"
+#include "lessons/lesson_loader.h"
+#include "view/pane_win32.h"
+#include "view/text_view.h"
+
+namespace {
+
+// Lays the text out in the pane, which adopts it; false (text released) when
+// the layout refuses it.
+bool ShowLessonText(char* text) {
+    if (g_app.pane == nullptr) {
+        free(text);
+        return true;
+    }
+    if (LayoutText(g_app.pane, text, true) != kLayoutDone) {
+        free(text);
+        return false;
+    }
+    g_app.pane->topLine = 0;
+    return true;
+}
+
+}  // namespace
+
+void GoToDay(HWND window, AbsoluteDay day) {
+    if (day != 0 && !IsSupportedDay(day)) return;
+    const AbsoluteDay previous = g_app.Day;
+    SetCurrentDay(day, true);
+    char* text = LoadLessonText(g_app.Lesson, nullptr);
+    if (text == nullptr || !ShowLessonText(text)) {
+        SetCurrentDay(previous, false);
+        MessageBoxW(window, L"Could not access the\r\nThe lesson for the selected day", L"Error",
+                    MB_ICONWARNING);
+        return;
+    }
+    RefreshWindow(window, kPaintEraseAndText);
+}
+
+void GoToNeighbourDay(HWND window, int step) {
+    const AbsoluteDay day = g_app.Day + step;
+    if (IsSupportedDay(day)) GoToDay(window, day);
+}

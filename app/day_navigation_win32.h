@@ -1,0 +1,16 @@
+// Day navigation: every change of the day shown, except the search's.
+#pragma once
+
+#include <windows.h>
+
+#include "calendar/hebrew_calendar.h"
+
+// Makes `day` (0: today) current, shows its lesson from the top and paints
+// the window. When the lesson cannot be fetched or laid out the previous day
+// comes back and "Could not access the / The lesson for the selected day"
+// is shown. A day the calendar cannot show is refused. Today always reloads.
+void GoToDay(HWND window, AbsoluteDay day);
+
+// The day before (-1) or after (+1) the one shown, within the days the
+// calendar can show.
+void GoToNeighbourDay(HWND window, int step);
