@@ -97,7 +97,7 @@ TEST_F(LessonLoaderTest, FailureCodes) {
     EXPECT_EQ(code, kLessonNoContainer) << "day 0 walks back into container 1000";
     EXPECT_EQ(Load(0, &code), nullptr);
     EXPECT_EQ(code, -1) << "key 0 is no key: no code";
-    EXPECT_EQ(LoadLessonText(0x0101, nullptr) != nullptr, true);
+    EXPECT_NE(Text(LoadLessonText(0x0101, nullptr)), nullptr);
     EXPECT_EQ(LoadLessonText(0x0F01, nullptr), nullptr) << "the code is optional";
 }
 
