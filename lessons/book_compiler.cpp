@@ -9,8 +9,6 @@
 
 namespace {
 
-std::string Where(const std::string& file, int line) { return file + ":" + std::to_string(line) + ": "; }
-
 std::string ContainerName(size_t index) { return std::to_string(kFirstContainerId + index) + ".bin"; }
 
 std::vector<std::vector<uint8_t>> MonthTexts(const BookMonth& month) {
@@ -44,7 +42,7 @@ bool BuildOne(const std::vector<std::vector<uint8_t>>& texts, const BookMonth& s
         what += " is empty";
         break;
     }
-    problems->push_back(Where(source.file, line) + what);
+    problems->push_back(SourcePlace(source.file, line) + what);
     return false;
 }
 

@@ -25,10 +25,6 @@ const char* const kMonthNames[15] = {
 
 constexpr uint8_t kEntryTail[3] = {0, 0, 0};  // end marker and two more zeros
 
-std::string Where(const std::string& file, int line) {
-    return file + ":" + std::to_string(line) + ": ";
-}
-
 int HexDigit(uint32_t c) {
     if (c >= '0' && c <= '9') return int(c - '0');
     if (c >= 'a' && c <= 'f') return int(c - 'a' + 10);
@@ -129,11 +125,10 @@ struct ParseState {
     int month = 0;           // lesson month being read; 0 = none yet
     BookEntry* entry = nullptr;
     int entryDay = 0;
-    bool entryBad = false;   // a problem was reported for the entry's size
 };
 
 void Problem(ParseState* s, int line, const std::string& message) {
-    s->problems->push_back(Where(*s->file, line) + message);
+    s->problems->push_back(SourcePlace(*s->file, line) + message);
 }
 
 // Ends the entry being read: the tail, the size limit, the first paragraph.
@@ -263,6 +258,8 @@ std::string KindName(uint8_t style, uint8_t indent) {
 
 const std::vector<ParagraphKind>& ParagraphKinds() { return kKinds; }
 
+std::string SourcePlace(const std::string& file, int line) { return file + ":" + std::to_string(line) + ": "; }
+
 const char* LessonMonthName(int lessonMonth) {
     return lessonMonth >= 1 && lessonMonth <= 14 ? kMonthNames[lessonMonth] : "?";
 }
@@ -310,7 +307,7 @@ void CheckBookComplete(const Book& book, std::vector<std::string>* problems) {
         }
         for (size_t d = 0; d < m.days.size(); ++d) {
             if (m.days[d].line == 0)
-                problems->push_back(Where(m.file, m.line) + LessonMonthName(month) + " has no day " +
+                problems->push_back(SourcePlace(m.file, m.line) + LessonMonthName(month) + " has no day " +
                                     std::to_string(d + 1));
         }
     }

@@ -43,6 +43,9 @@ struct ParagraphKind {
 };
 const std::vector<ParagraphKind>& ParagraphKinds();
 
+// "FILE:LINE: ", the start of a problem found in a source.
+std::string SourcePlace(const std::string& file, int line);
+
 // Month names of lesson months 1..14 ("Nisan" .. "Adar II", "Adar").
 const char* LessonMonthName(int lessonMonth);
 

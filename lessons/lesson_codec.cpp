@@ -92,7 +92,7 @@ bool DecodeLessonBytes(const uint8_t* in, size_t inLength, uint8_t* out, size_t 
     size_t i = 0;
     size_t o = 0;
     bool damaged = false;
-    while (o < textLength && i < inLength && !damaged) {
+    while (o < textLength && i < inLength) {
         const uint8_t b = in[i++];
         if (b >= 0x01 && b <= 0x08) {
             const size_t n = std::min<size_t>(b, textLength - o);

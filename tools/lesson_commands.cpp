@@ -25,13 +25,6 @@ namespace {
 
 constexpr int kTerminalColumns = 78;
 
-bool ParseNumber(const char* text, int base, unsigned long* value) {
-    if (*text == '\0') return false;
-    char* end = nullptr;
-    *value = std::strtoul(text, &end, base);
-    return *end == '\0' && std::strchr(text, '-') == nullptr && std::strchr(text, ' ') == nullptr;
-}
-
 // The text of `key` from `containers`, or a message on stderr.
 bool LessonFromSet(const char* command, const ContainerSet& containers, LessonKey key, std::vector<uint8_t>* text) {
     const int k = int(key) - 1;
@@ -86,28 +79,6 @@ std::string DefaultBookFolder() {
 }
 
 }  // namespace
-
-bool ParseLessonKeyArgument(const char* command, const char* text, LessonKey* key) {
-    unsigned long value = 0, day = 0;
-    const char* slash = std::strchr(text, '/');
-    bool ok;
-    if (slash != nullptr) {
-        const std::string month(text, slash);
-        ok = ParseNumber(month.c_str(), 10, &value) && ParseNumber(slash + 1, 10, &day) && value <= 0xFF &&
-             day <= 0xFF;
-        value = value * 256 + day;
-    } else if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        ok = ParseNumber(text + 2, 16, &value);
-    } else {
-        ok = ParseNumber(text, 10, &value);
-    }
-    if (!ok || value > 0xFFFF) {
-        std::fprintf(stderr, "varidel-book %s: '%s' is not a lesson key (0x0E1D, 3613 or 14/29)\n", command, text);
-        return false;
-    }
-    *key = LessonKey(value);
-    return true;
-}
 
 int RunText(int argc, char** argv) {
     if (argc != 2) {

@@ -109,15 +109,25 @@ std::string FolderWithNisan(const Bytes& bytes) {
     return folder;
 }
 
+void PutBigEndian16(Bytes* out, size_t value) {
+    out->push_back(uint8_t(value >> 8));
+    out->push_back(uint8_t(value & 0xFF));
+}
+
+// A container of records given as (compressed bytes, text length).
 Bytes Container(std::initializer_list<std::pair<Bytes, uint16_t>> records) {
     Bytes body;
     for (const auto& [data, length] : records) {
-        body.insert(body.end(), {uint8_t(data.size() >> 8), uint8_t(data.size()), uint8_t(length >> 8), uint8_t(length)});
-        body.insert(body.end(), data.begin(), data.end());
+        PutBigEndian16(&body, data.size());
+        PutBigEndian16(&body, length);
+        for (uint8_t b : data) body.push_back(b);
     }
-    body.insert(body.end(), 4, 0);
-    Bytes c{uint8_t(body.size() >> 8), uint8_t(body.size()), 0, 1, 0, uint8_t(records.size())};
-    c.insert(c.end(), body.begin(), body.end());
+    for (int i = 0; i < 4; ++i) body.push_back(0);
+    Bytes c;
+    PutBigEndian16(&c, body.size());
+    PutBigEndian16(&c, 1);
+    PutBigEndian16(&c, records.size());
+    for (uint8_t b : body) c.push_back(b);
     return c;
 }
 
