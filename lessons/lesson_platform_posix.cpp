@@ -31,6 +31,7 @@ std::string TakeLessonDataMessages() {
 int LessonContainerBytes(int id, const uint8_t** bytes, size_t* size) {
     auto found = g_containers.find(id);
     if (found == g_containers.end()) {
+        if (g_folder.empty()) return kLessonNoContainer;
         std::ifstream file(g_folder + "/" + std::to_string(id) + ".bin", std::ios::binary);
         if (!file) return kLessonNoContainer;
         std::vector<uint8_t> data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

@@ -186,7 +186,7 @@ def cut_readings(verses, count):
     return [verses[a:b] for a, b in zip(cuts, cuts[1:])]
 
 
-def span(stretch):
+def span(stretch, max_verse):
     first, last = stretch[0], stretch[-1]
     if first[0] == last[0]:
         if first[1] == 1 and last[1] == max_verse[last[0]]:
@@ -227,7 +227,7 @@ def verse_lines(stretch):
     return out
 
 
-def entry(month, day, stretch):
+def entry(month, day, stretch, max_verse):
     out = []
     if (month, day) in TITLES:
         out.append(("title", TITLES[(month, day)]))
@@ -236,7 +236,7 @@ def entry(month, day, stretch):
     if (month, day) in NOT_EVERY_YEAR:
         out.append(("line", "Reading: Psalm %d, repeated" % NOT_EVERY_YEAR[(month, day)]))
     else:
-        out.append(("line", "Reading: " + span(stretch)))
+        out.append(("line", "Reading: " + span(stretch, max_verse)))
     if month == 12:
         out.append(("line", "In a common year: read on %d Adar, before the entry of Adar II"
                     % min(day, 29)))
@@ -264,7 +264,6 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "..", "resources", "book")
     verses = load_psalms()
-    global max_verse
     max_verse = {}
     for p, v, _ in verses:
         max_verse[p] = max(v, max_verse.get(p, 0))
@@ -281,7 +280,7 @@ def main():
                  "# in the King James Version (public domain). See README.md for the format.",
                  "@month %d %s" % (month, MONTHS[month])]
         for day in range(1, DAYS[month] + 1):
-            paragraphs = entry(month, day, stretches[(month, day)])
+            paragraphs = entry(month, day, stretches[(month, day)], max_verse)
             sizes.append(entry_size(paragraphs))
             lines.append("")
             lines.append("@day %d" % day)
