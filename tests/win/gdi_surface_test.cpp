@@ -1,0 +1,226 @@
+// The GDI drawing surface on a memory device context: real fonts measure and
+// draw a lesson, and the pixels show what a reader would see.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/app_state.h"
+#include "view/gdi_surface_win32.h"
+#include "view/paint.h"
+#include "view/pane_win32.h"
+#include "view/text_view.h"
+#include "view/view_fonts.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 900;
+
+std::string Para(uint8_t style, uint8_t indent, const std::string& body) {
+    return std::string(1, static_cast<char>(style)) + static_cast<char>(indent) + body + '\0';
+}
+
+// A lesson shaped like the book's: title, date heading, schedule, rule, a
+// heading and numbered verses that wrap.
+char* SampleLesson() {
+    std::string text = Para(0xCC, 0, "Chanukah, Day 4") + Para(0xC2, 0, "28 Kislev") +
+                       Para(0x01, 0, "Psalms of the month: 135-139") + Para(0x01, 0, "Reading: Psalm 37") +
+                       Para(0x47, 0xAC, "") + Para(0xC1, 0, "Psalm 37");
+    for (int verse = 1; verse <= 12; ++verse) {
+        text += Para(0x01, 0x40, std::to_string(verse) +
+                                     " Fret not thyself because of evildoers, neither be thou envious "
+                                     "against the workers of iniquity.");
+    }
+    text += std::string(4, '\0');
+    char* bytes = static_cast<char*>(malloc(text.size()));
+    memcpy(bytes, text.data(), text.size());
+    return bytes;
+}
+
+class GdiSurfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dc_ = CreateCompatibleDC(nullptr);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = -kHeight;  // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0);
+        ASSERT_NE(bitmap_, nullptr);
+        previousBitmap_ = SelectObject(dc_, bitmap_);
+        surface_ = GdiSurface(dc_);
+        FontSettings font{};
+        font.FontSize = 12;
+        const EdgeRect frame{kLeft, kTop, kLeft + kFrameWidth, kTop + kFrameHeight};
+        view_ = CreateTextView(&surface_, &frame, &font, 100);
+        ASSERT_NE(view_, nullptr);
+        Clear();
+    }
+    void TearDown() override {
+        DestroyTextView(view_, true);
+        SelectObject(dc_, previousBitmap_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    void Clear() { FillFrame(dc_, 0, 0, kWidth, kHeight, WHITE_BRUSH); }
+    // The pixel as 0x00RRGGBB.
+    uint32_t Pixel(int x, int y) const { return pixels_[y * kWidth + x] & 0xFFFFFF; }
+    int Count(uint32_t colour, int left, int top, int right, int bottom) const {
+        int n = 0;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) n += Pixel(x, y) == colour ? 1 : 0;
+        }
+        return n;
+    }
+    // Pixels that are neither white nor the colour of the pane's background.
+    int Ink(int left, int top, int right, int bottom) const {
+        return (right - left) * (bottom - top) - Count(0xFFFFFF, left, top, right, bottom);
+    }
+
+    static constexpr int kLeft = 10;
+    static constexpr int kTop = 30;
+    static constexpr int kFrameWidth = 420;
+    static constexpr int kFrameHeight = 800;
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previousBitmap_ = nullptr;
+    uint32_t* pixels_ = nullptr;
+    DrawingSurface surface_{};
+    TextView* view_ = nullptr;
+};
+
+TEST_F(GdiSurfaceTest, MeasureFitAgreesWithTheTextExtent) {
+    SelectStyleFont(view_, 1);
+    const char text[] = "Blessed is the man that walketh not";
+    int32_t count = static_cast<int32_t>(strlen(text));
+    int32_t extent = 100000;
+    MeasureFit(dc_, text, &extent, &count);
+    EXPECT_EQ(count, static_cast<int32_t>(strlen(text)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, L"Blessed is the man that walketh not", count, &size);
+    EXPECT_EQ(extent, size.cx);
+
+    const int32_t limit = size.cx / 2;
+    int32_t half = static_cast<int32_t>(strlen(text));
+    int32_t halfExtent = limit;
+    MeasureFit(dc_, text, &halfExtent, &half);
+    EXPECT_GT(half, 0);
+    EXPECT_LT(half, count);
+    EXPECT_LE(halfExtent, limit);
+    int32_t more = half + 1;
+    int32_t moreExtent = 100000;
+    MeasureFit(dc_, text, &moreExtent, &more);
+    EXPECT_GT(moreExtent, limit);  // one byte more would not have fitted
+}
+
+// The selected font's requested height, and its cell metrics.
+LOGFONTW SelectedFont(HDC dc, TEXTMETRICW* metrics) {
+    LOGFONTW logFont{};
+    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof logFont, &logFont);
+    GetTextMetricsW(dc, metrics);
+    return logFont;
+}
+
+TEST_F(GdiSurfaceTest, StyleFontsFollowTheResolution) {
+    const int dpi = GetDeviceCaps(dc_, LOGPIXELSY);
+    TEXTMETRICW regular{}, large{}, small{}, bold{};
+    SelectStyleFont(view_, 0x01);
+    EXPECT_EQ(SelectedFont(dc_, &regular).lfHeight, -MulDiv(12, dpi, 72));
+    SelectStyleFont(view_, 0x04);
+    EXPECT_EQ(SelectedFont(dc_, &large).lfHeight, -MulDiv(15, dpi, 72));
+    SelectStyleFont(view_, 0x02);
+    EXPECT_EQ(SelectedFont(dc_, &small).lfHeight, -MulDiv(9, dpi, 72));
+    SelectStyleFont(view_, 0x0C);
+    const LOGFONTW boldFont = SelectedFont(dc_, &bold);
+    EXPECT_EQ(boldFont.lfWeight, 700);
+    EXPECT_EQ(boldFont.lfCharSet, ANSI_CHARSET);
+    EXPECT_GT(large.tmHeight, regular.tmHeight);
+    EXPECT_GT(regular.tmHeight, small.tmHeight);
+    EXPECT_GT(bold.tmWeight, regular.tmWeight);
+}
+
+TEST_F(GdiSurfaceTest, LaysOutAndPaintsALesson) {
+    ASSERT_EQ(LayoutText(view_, SampleLesson(), true), kLayoutDone);
+    ASSERT_GT(view_->lineCount, 20);  // the verses wrap
+    int labelled = 0;
+    for (int i = 0; i < view_->lineCount; ++i) {
+        const TextLine& line = view_->lines[i];
+        EXPECT_GE(line.x, kLeft);
+        EXPECT_LE(line.x + line.width, kLeft + kFrameWidth);
+        if (line.hang != 0) {
+            ++labelled;
+            EXPECT_EQ(line.x, view_->lines[i + 1].x);  // the verse's next line hangs under its text
+        }
+    }
+    EXPECT_EQ(labelled, 12);
+
+    ASSERT_EQ(PaintText(view_, true), 0);
+    EXPECT_EQ(view_->linesDrawn, view_->visualLines);
+    EXPECT_EQ(Ink(0, 0, kWidth, kTop), 0);  // nothing outside the frame
+    EXPECT_EQ(Ink(kLeft + kFrameWidth, 0, kWidth, kHeight), 0);
+    EXPECT_EQ(Ink(0, 0, kLeft, kHeight), 0);
+
+    // The title is blue, the heading below it is not.
+    const TextLine& title = view_->lines[0];
+    const int titleTop = kTop;
+    EXPECT_GT(Count(0x0000FF, kLeft, titleTop, kLeft + kFrameWidth, titleTop + title.height), 20);
+    int y = kTop;
+    for (int i = 0; i < view_->lineCount; ++i) {
+        const TextLine& line = view_->lines[i];
+        if ((line.style & 7) == 7) {
+            // A one-pixel black rule through the middle of its line.
+            const int middle = y + line.height / 2;
+            EXPECT_EQ(Count(0x000000, line.x, middle, line.x + line.width, middle + 1), line.width);
+            EXPECT_EQ(Ink(line.x, middle - 1, line.x + line.width, middle), 0);
+            EXPECT_EQ(Ink(line.x, middle + 1, line.x + line.width, middle + 2), 0);
+        }
+        if (i == 1) {
+            EXPECT_EQ(Count(0x0000FF, kLeft, y, kLeft + kFrameWidth, y + line.height), 0);
+        }
+        y += line.height * ((line.style & 0x80) ? 2 : 1);
+    }
+
+    // Verse numbers stand in the label column, left of the text column.
+    const TextLine& verse = view_->lines[6];
+    ASSERT_NE(verse.hang, 0);
+    int top = kTop;
+    for (int i = 0; i < 6; ++i) top += view_->lines[i].height * ((view_->lines[i].style & 0x80) ? 2 : 1);
+    EXPECT_GT(Ink(verse.x - verse.hang, top, verse.x, top + verse.height), 0);
+}
+
+TEST_F(GdiSurfaceTest, HighlightIsBlueOnYellow) {
+    ASSERT_EQ(LayoutText(view_, SampleLesson(), true), kLayoutDone);
+    ASSERT_EQ(PaintText(view_, true), 0);
+    EXPECT_EQ(Count(0xFFFF00, 0, 0, kWidth, kHeight), 0);
+    const TextLine& verse = view_->lines[6];
+    view_->highlightStart = static_cast<uint16_t>(verse.start + 2);  // "Fret"
+    view_->highlightEnd = static_cast<uint16_t>(verse.start + 6);
+    ASSERT_EQ(PaintText(view_, false), 0);
+    EXPECT_GT(Count(0xFFFF00, verse.x, kTop, verse.x + verse.width, kTop + kFrameHeight), 50);
+    EXPECT_GT(Count(0x0000FF, verse.x, kTop + 100, verse.x + verse.width, kTop + kFrameHeight), 5);
+}
+
+TEST_F(GdiSurfaceTest, CaptionFontIsFourteenUnitsHigh) {
+    CreateCaptionFont();
+    ASSERT_NE(g_app.captionFont, nullptr);
+    HGDIOBJ previous = SelectObject(dc_, g_app.captionFont);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc_, &metrics);
+    SelectObject(dc_, previous);
+    EXPECT_EQ(metrics.tmHeight, 14);
+    HFONT first = g_app.captionFont;
+    CreateCaptionFont();  // the old one is deleted, a new one made
+    EXPECT_NE(g_app.captionFont, nullptr);
+    EXPECT_EQ(GetObjectType(first), 0u);
+    DeleteObject(g_app.captionFont);
+    g_app.captionFont = nullptr;
+}
+
+}  // namespace
