@@ -1,12 +1,18 @@
 // Starting Varidel.exe under test and working it from outside, as a person
-// would: find its window, send it commands and keys, read the registry it
-// leaves behind, take screenshots. Every wait polls with a generous limit.
+// would: find its window, send it commands, keys, clicks and the wheel, read
+// the registry it leaves behind, look at its pixels, take screenshots. Every
+// wait polls with a generous limit.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
+
+#include "calendar/hebrew_calendar.h"
 
 // Set by main() from the command line.
 extern std::wstring g_exePath;
@@ -22,18 +28,78 @@ struct RunningApp {
     HWND window = nullptr;
 };
 
-// Starts Varidel.exe and waits for its main window; `window` stays null when
-// none appeared.
+// Starts Varidel.exe and waits for its main window to be shown and idle;
+// `window` stays null when none appeared.
 RunningApp StartApp();
+// Starts a copy that is expected to end without a window of its own.
+RunningApp StartSecondCopy();
 HWND FindMainWindow();
 // Waits for the process to end and returns its exit code (or STILL_ACTIVE).
 DWORD WaitForExit(RunningApp& app, DWORD limitMs = kWaitLimitMs);
-// Closes the main window with WM_CLOSE and returns the exit code.
+// Closes the main window with WM_CLOSE (the close box) and returns the exit
+// code.
 DWORD CloseApp(RunningApp& app);
+// Ends the process the hard way, as the system does after a session ends.
+void KillApp(RunningApp& app);
+// Ends every copy of the program still running (after a failed test).
+void EndLeftoverApps();
+
+// Waits until the program has handled everything sent to it so far.
+bool WaitUntilIdle(RunningApp& app);
+// Brings the main window to the front, waiting until it is there.
+bool BringToFront(RunningApp& app);
+// A menu item or toolbar command, as WM_COMMAND.
+void SendCommand(RunningApp& app, WORD command);
+// Presses and releases `key` with the modifiers held, through the keyboard.
+bool PressKey(RunningApp& app, WORD key, std::initializer_list<WORD> modifiers = {});
+// Left click at a point of the client area, through the mouse.
+bool ClickClient(RunningApp& app, int x, int y);
+// Turns the wheel by `delta` (negative: toward the reader) over the text.
+bool TurnWheel(RunningApp& app, int delta);
+// Left click on toolbar button `index` (0 = previous day).
+bool ClickToolbarButton(RunningApp& app, int index);
+
+// Where the parts of the main window lie, in client coordinates.
+struct WindowParts {
+    RECT client;
+    int toolbarBottom;  // 0 when there is no toolbar
+    int stripTop;       // first row of the grey date strip
+};
+WindowParts PartsOf(const RunningApp& app);
+
+// The client area's pixels, 0x00RRGGBB, row by row from the top.
+struct ClientPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+ClientPixels CaptureClient(HWND window);
+// The pixels of the date strip and of the text area between the toolbar and
+// the strip: a change shows that the day or the scroll position moved.
+std::vector<uint32_t> StripPixels(const RunningApp& app);
+std::vector<uint32_t> TextPixels(const RunningApp& app);
+// Polls until `region` of the window differs from `before`.
+bool WaitForChange(const RunningApp& app,
+                   std::vector<uint32_t> (*region)(const RunningApp&),
+                   const std::vector<uint32_t>& before);
 
 // Writes a 24-bit BMP of the window, frame included, to g_shotDir/name.bmp.
 bool SaveScreenshot(HWND window, const std::wstring& name);
 
-// The program's settings key under HKEY_CURRENT_USER.
+// The program's settings key under HKEY_CURRENT_USER, and the publisher's.
 constexpr wchar_t kSettingsKey[] = L"Quorrin\\Varidel-English";
+constexpr wchar_t kPublisherKey[] = L"software\\Quorrin";
 void ClearSettings();
+void PutSetting(const wchar_t* name, DWORD value);
+void PutSettingString(const wchar_t* name, const std::wstring& text);
+void PutSettingBytes(const wchar_t* name, DWORD type, const std::vector<uint8_t>& bytes);
+// False when the value is missing or is not a DWORD.
+bool ReadSetting(const wchar_t* name, DWORD* value);
+// The stored DWORD, or `missing` when there is none.
+DWORD StoredOr(const wchar_t* name, DWORD missing);
+void PutGutter(DWORD pixels);
+void ClearGutter();
+
+// Today by this machine's clock, as the program works it out.
+AbsoluteDay Today();
