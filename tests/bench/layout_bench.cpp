@@ -1,0 +1,96 @@
+// Speed of the line layout on the real book, at a typical pane width: the
+// longest lesson (what every window resize costs) and every lesson in turn
+// (what a search through the book or a paging print run costs). Measured on
+// the fixed-pitch test surface, so the figures are the layout's own cost
+// without the platform's text measurement.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "lessons/book_files.h"
+#include "tests/unit/recording_surface.h"
+#include "view/text_view.h"
+
+namespace {
+
+constexpr int32_t kTypicalWidth = 600;  // a 640-pixel client less the gutters
+constexpr int32_t kTypicalHeight = 420;
+
+const BookTexts& Texts() {
+    static const BookTexts texts = [] {
+        ContainerSet containers;
+        BookTexts decoded;
+        std::vector<std::string> problems;
+        if (!LoadContainersFrom(std::string(VARIDEL_SOURCE_DIR) + "/resources/book", &containers, &problems) ||
+            !DecodeContainerSet(containers, &decoded, &problems)) {
+            std::abort();
+        }
+        return decoded;
+    }();
+    return texts;
+}
+
+const std::vector<uint8_t>& LongestLesson() {
+    const std::vector<uint8_t>* longest = &Texts()[0][0];
+    for (const auto& month : Texts())
+        for (const auto& text : month)
+            if (text.size() > longest->size()) longest = &text;
+    return *longest;
+}
+
+char* Copy(const std::vector<uint8_t>& text) {
+    char* bytes = static_cast<char*>(std::malloc(text.size()));
+    std::memcpy(bytes, text.data(), text.size());
+    return bytes;
+}
+
+struct BenchView {
+    Recorder recorder;
+    DrawingSurface surface = recorder.surface();
+    TextView* view;
+    BenchView() {
+        const EdgeRect frame{10, 37, 10 + kTypicalWidth, 37 + kTypicalHeight};
+        FontSettings font{};
+        view = CreateTextView(&surface, &frame, &font, 100);
+    }
+    ~BenchView() { DestroyTextView(view, true); }
+};
+
+void LayoutLongestLesson(benchmark::State& state) {
+    BenchView bench;
+    const std::vector<uint8_t>& longest = LongestLesson();
+    if (LayoutText(bench.view, Copy(longest), true) != kLayoutDone) std::abort();
+    for (auto _ : state) {
+        // As a resize does: the same text again.
+        if (LayoutText(bench.view, bench.view->text, false) != kLayoutDone) std::abort();
+        benchmark::DoNotOptimize(bench.view->lastTopLine);
+    }
+    state.counters["bytes"] = static_cast<double>(longest.size());
+    state.counters["lines"] = bench.view->lineCount;
+}
+BENCHMARK(LayoutLongestLesson)->Unit(benchmark::kMicrosecond);
+
+void LayoutWholeBook(benchmark::State& state) {
+    BenchView bench;
+    std::vector<char*> texts;
+    for (const auto& month : Texts())
+        for (const auto& text : month) texts.push_back(Copy(text));
+    int64_t lines = 0;
+    for (auto _ : state) {
+        lines = 0;
+        for (char* text : texts) {
+            if (LayoutText(bench.view, text, false) != kLayoutDone) std::abort();
+            lines += bench.view->lineCount;
+        }
+    }
+    bench.view->text = nullptr;  // the texts are freed below, not by the view
+    for (char* text : texts) std::free(text);
+    state.counters["lessons"] = static_cast<double>(texts.size());
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(LayoutWholeBook)->Unit(benchmark::kMillisecond);
+
+}  // namespace
