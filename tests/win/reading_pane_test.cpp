@@ -1,0 +1,203 @@
+// The reading pane in a real window: opened with a lesson from Varidel.exe's
+// own resources, fitted to the window, scrolled by clicks, painted with its
+// caption strip; and the warning when the lesson cannot be loaded.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "app/app_state.h"
+#include "view/gdi_surface_win32.h"
+#include "view/pane_win32.h"
+
+namespace {
+
+
+std::wstring ProgramBesideTest() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"Varidel.exe";
+}
+
+// Answers the first message box with the caption given, keeping its text.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(const wchar_t* caption)
+        : thread_([this, caption] {
+              for (int tries = 0; tries < 2000 && !stop_; ++tries) {
+                  HWND box = FindWindowW(L"#32770", caption);
+                  if (box != nullptr) {
+                      wchar_t text[128] = {};
+                      GetDlgItemTextW(box, 0xFFFF, text, 128);
+                      text_ = text;
+                      PostMessageW(box, WM_COMMAND, IDOK, 0);
+                      return;
+                  }
+                  Sleep(10);
+              }
+          }) {}
+    ~MessageBoxAnswerer() {
+        stop_ = true;
+        thread_.join();
+    }
+    std::wstring Text() {
+        stop_ = true;
+        thread_.join();
+        thread_ = std::thread([] {});
+        return text_;
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::wstring text_;
+    std::thread thread_;
+};
+
+class ReadingPaneTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        module_ = LoadLibraryExW(ProgramBesideTest().c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"ReadingPaneTest";
+        RegisterClassW(&windowClass);
+    }
+    static void TearDownTestSuite() {
+        if (module_ != nullptr) FreeLibrary(module_);
+    }
+    void SetUp() override {
+        ASSERT_NE(module_, nullptr) << "Varidel.exe beside the test cannot be opened";
+        g_app = AppState{};
+        g_app.instance = reinterpret_cast<HINSTANCE>(module_);
+        g_app.Flags = kDefaultFlags;
+        g_app.SurroundingGutter = 10;
+        g_app.Lesson = MakeLessonKey(7, 1);
+        std::strcpy(g_app.caption, "1 Tishrei, 5787");
+        g_app.captionLength = static_cast<int32_t>(std::strlen(g_app.caption));
+        window_ = CreateWindowExW(0, L"ReadingPaneTest", L"Pane", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0, 500,
+                                  400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(window_, nullptr);
+        RECT client{};
+        GetClientRect(window_, &client);
+        clientWidth_ = client.right;
+        clientHeight_ = client.bottom;
+        g_app.mainWindow = window_;
+    }
+    void TearDown() override {
+        ReleasePaneContext(window_);
+        DestroyTextView(g_app.pane, true);
+        g_app.pane = nullptr;
+        if (g_app.captionFont != nullptr) DeleteObject(g_app.captionFont);
+        DestroyWindow(window_);
+        g_app = AppState{};
+    }
+    SCROLLINFO ScrollBar() const {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_POS;
+        GetScrollInfo(window_, SB_VERT, &info);
+        return info;
+    }
+
+    static HMODULE module_;
+    HWND window_ = nullptr;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+};
+
+HMODULE ReadingPaneTest::module_ = nullptr;
+
+TEST_F(ReadingPaneTest, OpensOnTheStoredLessonAndPosition) {
+    g_app.LastPosition = 500;  // beyond any lesson: kept until the first paint
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    ASSERT_NE(pane, nullptr);
+    ASSERT_NE(pane->text, nullptr);
+    EXPECT_EQ(pane->capacity, 100);
+    EXPECT_EQ(pane->topLine, 500);
+    EXPECT_EQ(g_app.captionStrip.height, 16);  // the 14-unit caption font and a pixel each side
+    const PaneGeometry expected = ComputePaneGeometry(clientWidth_, clientHeight_, 0, 14, 10);
+    EXPECT_EQ(pane->frame.left, expected.frame.left);
+    EXPECT_EQ(pane->frame.top, expected.frame.top);
+    EXPECT_EQ(pane->frame.width, expected.frame.width);
+    EXPECT_EQ(pane->frame.height, expected.frame.height);
+    EXPECT_EQ(g_app.captionStrip.top, clientHeight_ - 16);
+    EXPECT_EQ(g_app.captionLength, 15);
+    ASSERT_GT(pane->lastTopLine, 0);  // a Psalm does not fit 300 pixels
+    EXPECT_EQ(ScrollBar().nMax, pane->lastTopLine);
+
+    RefreshWindow(nullptr, kPaintEraseAndText);
+    EXPECT_EQ(pane->topLine, pane->lastTopLine);  // clamped by the paint
+    EXPECT_EQ(ScrollBar().nPos, pane->lastTopLine);
+}
+
+TEST_F(ReadingPaneTest, FollowsTheWindowSize) {
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    const uint16_t wideLines = pane->lineCount;
+    OnPaneResize(window_, MAKELPARAM(200, 300));
+    EXPECT_EQ(pane->frame.left, 10);
+    EXPECT_EQ(pane->frame.width, 180);
+    EXPECT_EQ(pane->frame.height, 300 - 20 - 16);
+    EXPECT_EQ(g_app.captionStrip.top, 300 - 16);
+    EXPECT_EQ(g_app.captionStrip.width, 200);
+    EXPECT_GT(pane->lineCount, wideLines);
+    EXPECT_EQ(ScrollBar().nMax, pane->lastTopLine);
+}
+
+TEST_F(ReadingPaneTest, ClickInTheLowerHalfPagesDown) {
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    RefreshWindow(window_, kPaintEraseAndText);
+    ASSERT_GT(pane->linesDrawn, 2);
+    const int middle = pane->frame.top + pane->frame.height / 2;
+    const int32_t step = pane->linesDrawn - 1;
+    EXPECT_EQ(PageOnClick(window_, pane, 100, middle, 1), 1);
+    EXPECT_EQ(pane->topLine, step < pane->lastTopLine ? step : pane->lastTopLine);
+    EXPECT_EQ(ScrollBar().nPos, pane->topLine);
+    EXPECT_EQ(PageOnClick(window_, pane, 100, middle - 1, 1), 1);
+    EXPECT_EQ(pane->topLine, 0);
+    EXPECT_EQ(PageOnClick(window_, pane, 100, clientHeight_ - 2, 1), 0);  // the caption strip
+}
+
+TEST_F(ReadingPaneTest, WindowPaintDrawsTheCaptionStrip) {
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    HDC windowDc = GetDC(window_);
+    HDC dc = CreateCompatibleDC(windowDc);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, clientWidth_, clientHeight_);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    PaintWindow(dc, window_, kPaintErase);
+    const Rect32& strip = g_app.captionStrip;
+    EXPECT_EQ(GetPixel(dc, 1, strip.top), RGB(192, 192, 192));
+    EXPECT_EQ(GetPixel(dc, clientWidth_ - 1, clientHeight_ - 1), RGB(192, 192, 192));
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(255, 255, 255));
+    int ink = 0;
+    for (int y = strip.top; y < strip.top + strip.height; ++y)
+        for (int x = 0; x < clientWidth_; ++x) ink += GetPixel(dc, x, y) == RGB(0, 0, 0) ? 1 : 0;
+    EXPECT_GT(ink, 30);  // the caption's letters
+    EXPECT_EQ(GetPixel(dc, 2, strip.top + strip.height / 2), RGB(192, 192, 192));  // centred, not at the left
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(window_, windowDc);
+}
+
+TEST_F(ReadingPaneTest, MissingLessonShowsAWarningAndLeavesThePaneEmpty) {
+    g_app.Lesson = MakeLessonKey(15, 1);  // no such container
+    MessageBoxAnswerer answerer(L"Error");
+    EXPECT_NE(OpenReadingPane(window_), 0);
+    EXPECT_EQ(answerer.Text(), L"Resource not found");
+    ASSERT_NE(g_app.pane, nullptr);
+    EXPECT_EQ(g_app.pane->text, nullptr);
+    RefreshWindow(window_, kPaintEraseAndText);  // nothing to paint, and no fault
+    EXPECT_EQ(g_app.pane->linesDrawn, 0);
+}
+
+}  // namespace
