@@ -59,7 +59,8 @@ void OnEndSession(HWND window, WPARAM ending) {
 // which the default procedure turns into WM_HELP.
 LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
     const auto scroll = [&](ScrollKey scrollKey) {
-        if (g_app.pane != nullptr) ScrollPane(window, KeyScrollLines(scrollKey, g_app.Flags, PanePosition()));
+        if (g_app.pane == nullptr) return;
+        ScrollPane(window, KeyScrollLines(scrollKey, g_app.Flags, PanePosition()));
     };
     switch (key) {
     case VK_RETURN:

@@ -17,7 +17,9 @@ bool DecodeStoredInt(uint32_t type, const uint8_t* data, size_t size, int32_t* v
     }
     const size_t units = size / 2;
     size_t i = 0;
-    auto unitAt = [&](size_t index) { return static_cast<char16_t>(data[2 * index] | (data[2 * index + 1] << 8)); };
+    auto unitAt = [&](size_t index) {
+        return static_cast<char16_t>(data[2 * index] | (data[2 * index + 1] << 8));
+    };
     const bool negative = units > 0 && unitAt(0) == u'-';
     if (negative) ++i;
     uint32_t number = 0;
@@ -90,7 +92,9 @@ void LoadSearchString() {
     uint8_t* stored = ReadRegistryBinary(u"SearchString");
     if (stored != nullptr && stored[0] != 0) {
         int i = 0;
-        for (; i < kSearchStringSize - 1 && stored[i] != 0; ++i) g_app.SearchString[i] = static_cast<char>(stored[i]);
+        for (; i < kSearchStringSize - 1 && stored[i] != 0; ++i) {
+            g_app.SearchString[i] = static_cast<char>(stored[i]);
+        }
         g_app.SearchString[i] = '\0';
     }
     free(stored);
@@ -135,6 +139,7 @@ void SaveSettings() {
 }
 
 int32_t LoadSurroundingGutter() {
-    const int32_t gutter = ReadRegistryInt(SettingsKey::Publisher, u"SurroundingGutter", kDefaultGutter);
+    const int32_t gutter =
+        ReadRegistryInt(SettingsKey::Publisher, u"SurroundingGutter", kDefaultGutter);
     return InRange(gutter, 0, kMaxGutter) ? gutter : kDefaultGutter;
 }

@@ -42,10 +42,10 @@ void ClearStoredValues() { Store().clear(); }
 int32_t ReadRegistryInt(SettingsKey key, const char16_t* name, int32_t fallback) {
     const StoredValue* stored = FindStoredValue(key, name);
     int32_t value = 0;
-    if (stored == nullptr || !DecodeStoredInt(stored->type, stored->bytes.data(), stored->bytes.size(), &value)) {
-        return fallback;
-    }
-    return value;
+    if (stored == nullptr) return fallback;
+    return DecodeStoredInt(stored->type, stored->bytes.data(), stored->bytes.size(), &value)
+               ? value
+               : fallback;
 }
 
 char16_t* ReadRegistryString(const char16_t* name) {
