@@ -30,7 +30,9 @@ bool OnlySpacesFollow(const char* p) {
     return *p == 0;
 }
 
-// Makes room for line `index`: 0, or the layout's failure code.
+// Makes room for line `index`: 0, or the layout's failure code. (A text
+// within 16-bit offsets, every line taking at least one byte, stays below
+// 65,535 lines; the check keeps the 16-bit fields from wrapping regardless.)
 int EnsureLine(TextView* view, int32_t index) {
     if (index < view->capacity) return kLayoutDone;
     if (index >= kMaxLines) return kLayoutTooManyLines;
@@ -55,8 +57,8 @@ int32_t AlignedX(const ViewFrame& frame, uint8_t style, int32_t width, int32_t i
     case kStyleAlignCentre: x = frame.left + indent + (frame.width - width - (indent + hang)) / 2; break;
     default: x = frame.left + indent + hang; break;
     }
-    // Only a frame narrower than a label column gets below 0; keep such a
-    // line at the left edge instead of wrapping the 16-bit field.
+    // Only a frame narrower than its line gets below 0; keep such a line at
+    // the left edge instead of wrapping the 16-bit field.
     return x < 0 ? 0 : x;
 }
 
