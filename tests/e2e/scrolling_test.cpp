@@ -148,3 +148,13 @@ TEST_F(Scrolling, ANewDayStartsAtTheTopAndTheSameDayWhereItWas) {
     EXPECT_EQ(PositionAfterClosing(app), 2u);
     EXPECT_EQ(StoredOr(L"Day", 0), static_cast<DWORD>(today));
 }
+
+TEST_F(Scrolling, TodayWhileTodayIsShownGoesBackToTheTop) {
+    PutSetting(L"Flags", kDefaultFlags);  // following the clock
+    RunningApp app = Start(0);
+    ExpectTextMoves(app, [&] { PressKey(app, VK_DOWN); }, "Down");
+    ExpectTextMoves(app, [&] { PressKey(app, VK_DOWN); }, "Down");
+    ExpectTextMoves(app, [&] { PressKey(app, 'T', {VK_CONTROL}); }, "Ctrl+T");
+    EXPECT_EQ(PositionAfterClosing(app), 0u);
+    EXPECT_EQ(StoredOr(L"Day", 0), static_cast<DWORD>(Today()));
+}
