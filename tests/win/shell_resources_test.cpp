@@ -1,0 +1,139 @@
+// The shell's resources as Varidel.exe carries them: the menu, the
+// accelerators and the toolbar strip.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "resource_ids.h"
+
+namespace {
+
+class ShellResources : public testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t path[MAX_PATH];
+        std::wstring exe(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+        exe = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"Varidel.exe";
+        module_ = LoadLibraryExW(exe.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(module_, nullptr) << "Varidel.exe is built beside win_tests.exe";
+    }
+    void TearDown() override {
+        if (module_ != nullptr) FreeLibrary(module_);
+    }
+    HINSTANCE Instance() const { return reinterpret_cast<HINSTANCE>(module_); }
+
+    HMODULE module_ = nullptr;
+};
+
+struct Item {
+    std::wstring text;  // empty: a separator
+    UINT command;
+};
+
+std::vector<Item> ItemsOf(HMENU menu) {
+    std::vector<Item> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[80] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 80;
+        GetMenuItemInfoW(menu, i, TRUE, &info);
+        items.push_back({(info.fType & MFT_SEPARATOR) ? L"" : text, info.wID});
+    }
+    return items;
+}
+
+void ExpectItems(HMENU menu, const std::vector<Item>& expected) {
+    const std::vector<Item> items = ItemsOf(menu);
+    ASSERT_EQ(items.size(), expected.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].text, expected[i].text) << "item " << i;
+        if (!expected[i].text.empty()) {
+            EXPECT_EQ(items[i].command, expected[i].command) << "item " << i;
+        }
+    }
+}
+
+}  // namespace
+
+TEST_F(ShellResources, TheMenuHasFileAndGo) {
+    HMENU bar = LoadMenuW(Instance(), MAKEINTRESOURCEW(IDM_MAIN_MENU));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    wchar_t title[20];
+    GetMenuStringW(bar, 0, title, 20, MF_BYPOSITION);
+    EXPECT_STREQ(title, L"&File");
+    GetMenuStringW(bar, 1, title, 20, MF_BYPOSITION);
+    EXPECT_STREQ(title, L"&Go");
+    ExpectItems(GetSubMenu(bar, 0), {
+        {L"&About", CMD_ABOUT},
+        {L"Check For &Updates", CMD_CHECK_UPDATES},
+        {L"&Calendar\bCtrl+D", CMD_CALENDAR},
+        {L"F&ont\bCtrl+F", CMD_FONT},
+        {L"&Copy\bCtrl+C", CMD_COPY},
+        {L"&Append to ClipBoard\bCtrl+E", CMD_APPEND},
+        {L"&Print\bCtrl+P", CMD_PRINT},
+        {L"E&xit\bCtrl+Q", CMD_EXIT},
+    });
+    ExpectItems(GetSubMenu(bar, 1), {
+        {L"&Calendar\bCtrl+D", CMD_CALENDAR},
+        {L"", 0},
+        {L"&Today\bCtrl+Home", CMD_TODAY},
+        {L"&Previous day", CMD_PREVIOUS_DAY},
+        {L"&Next day", CMD_NEXT_DAY},
+        {L"", 0},
+        {L"&Search\bAlt+F3", CMD_SEARCH},
+        {L"Search A&gain\bF3", CMD_SEARCH_AGAIN},
+    });
+    DestroyMenu(bar);
+}
+
+TEST_F(ShellResources, EveryShortcutTheMenuPromisesIsAnAccelerator) {
+    HACCEL table = LoadAcceleratorsW(Instance(), MAKEINTRESOURCEW(IDA_ACCELERATORS));
+    ASSERT_NE(table, nullptr);
+    std::vector<ACCEL> entries(CopyAcceleratorTableW(table, nullptr, 0));
+    CopyAcceleratorTableW(table, entries.data(), static_cast<int>(entries.size()));
+    const BYTE plain = FVIRTKEY | FNOINVERT;
+    const std::vector<ACCEL> expected = {
+        {plain | FCONTROL, 'F', CMD_FONT},        {plain | FALT, VK_F3, CMD_SEARCH},
+        {plain, VK_F3, CMD_SEARCH_AGAIN},         {plain | FCONTROL, 'P', CMD_PRINT},
+        {plain | FCONTROL, 'C', CMD_COPY},        {plain | FCONTROL, 'E', CMD_APPEND},
+        {plain | FCONTROL, 'D', CMD_CALENDAR},    {plain | FCONTROL, VK_HOME, CMD_TODAY},
+        {plain | FCONTROL, 'T', CMD_TODAY},       {plain | FCONTROL, 'N', CMD_NEXT_DAY},
+        {plain | FCONTROL, 'W', CMD_SEARCH},      {plain | FCONTROL, 'A', CMD_SEARCH_AGAIN},
+        {plain | FCONTROL, 'Q', CMD_EXIT},
+    };
+    ASSERT_EQ(entries.size(), expected.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].fVirt & ~0x80, expected[i].fVirt) << "entry " << i;  // 0x80 ends the table
+        EXPECT_EQ(entries[i].key, expected[i].key) << "entry " << i;
+        EXPECT_EQ(entries[i].cmd, expected[i].cmd) << "entry " << i;
+    }
+    DestroyAcceleratorTable(table);
+}
+
+TEST_F(ShellResources, TheToolbarStripHoldsSixSixteenColourImages) {
+    HBITMAP strip = static_cast<HBITMAP>(
+        LoadImageW(Instance(), MAKEINTRESOURCEW(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(strip, nullptr);
+    DIBSECTION section{};
+    ASSERT_EQ(GetObjectW(strip, sizeof(section), &section), static_cast<int>(sizeof(section)));
+    EXPECT_EQ(section.dsBm.bmWidth, 6 * 16);
+    EXPECT_EQ(section.dsBm.bmHeight, 16);
+    EXPECT_EQ(section.dsBmih.biBitCount, 4);
+    // The corners are the button-face grey the toolbar maps to the user's colour.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, strip);
+    for (int image = 0; image < 6; ++image) {
+        EXPECT_EQ(GetPixel(dc, image * 16 + 15, 15), RGB(192, 192, 192)) << "image " << image;
+    }
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(strip);
+}
