@@ -24,3 +24,13 @@ foreach(fuzzer lesson_fuzzer codec_fuzzer)
   target_link_libraries(${fuzzer} PRIVATE varidel_fuzz_core)
   target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer,address)
 endforeach()
+
+# The reading pane's layout and painting over arbitrary lesson texts.
+add_executable(layout_fuzzer ${CMAKE_SOURCE_DIR}/tests/fuzz/layout_fuzzer.cpp
+               ${CMAKE_SOURCE_DIR}/tests/unit/recording_surface.cpp
+               ${CMAKE_SOURCE_DIR}/view/layout.cpp ${CMAKE_SOURCE_DIR}/view/measure.cpp
+               ${CMAKE_SOURCE_DIR}/view/paint.cpp ${CMAKE_SOURCE_DIR}/view/pane.cpp
+               ${CMAKE_SOURCE_DIR}/view/view_fonts.cpp ${CMAKE_SOURCE_DIR}/app/app_state.cpp)
+target_include_directories(layout_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(layout_fuzzer PRIVATE -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
+target_link_options(layout_fuzzer PRIVATE -fsanitize=fuzzer,address,undefined)

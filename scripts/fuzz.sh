@@ -9,7 +9,8 @@ SECONDS_EACH="${1:-300}"
 FUZZ="$ROOT/build/fuzz"
 TOOL="${VARIDEL_BOOK_TOOL:-$ROOT/build/host/varidel-book}"
 SEED="$FUZZ/seed"
-mkdir -p "$SEED/lesson" "$SEED/codec" "$FUZZ/corpus/lesson" "$FUZZ/corpus/codec"
+mkdir -p "$SEED/lesson" "$SEED/codec" "$SEED/layout" "$FUZZ/corpus/lesson" "$FUZZ/corpus/codec" \
+  "$FUZZ/corpus/layout"
 
 # Seeds: each container with a record index byte in front; the book sources.
 "$TOOL" build "$ROOT/resources/book" "$SEED/containers"
@@ -22,8 +23,9 @@ done
 cp "$ROOT"/resources/book/*.txt "$SEED/codec/"
 
 cd "$FUZZ"
-# Containers run to 30 kB; single lesson texts to a few kB.
-for target in lesson:32768 codec:4096; do
+# Containers run to 30 kB; single lesson texts to a few kB. The layout
+# fuzzer starts from nothing: every byte string is a lesson text to it.
+for target in lesson:32768 codec:4096 layout:8192; do
   max_len=${target#*:}
   target=${target%:*}
   if ! "./${target}_fuzzer" -max_total_time="$SECONDS_EACH" -max_len="$max_len" -timeout=10 \

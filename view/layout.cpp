@@ -199,7 +199,10 @@ int LayParagraphs(Layout& layout) {
     int32_t p = 0;
     uint8_t previousIndent = 0;
     while (text[p] != 0) {
-        const uint8_t style = static_cast<uint8_t>(text[p]);
+        uint8_t style = static_cast<uint8_t>(text[p]);
+        // Style 0x80 would leave lines of style 0, the table's end mark;
+        // 0x01 draws exactly as bits 0-6 all clear do.
+        if ((style & ~kStyleBlankAfter) == 0) style |= 0x01;
         const uint8_t indent = static_cast<uint8_t>(text[p + 1]);
         const int32_t body = p + 2;
         uint8_t level = indent >> 6;

@@ -171,6 +171,18 @@ TEST(Layout, BlankLines) {
     EXPECT_EQ(f.view->visualLines, 6);
 }
 
+TEST(Layout, StyleWithOnlyTheBlankLineBitDoesNotEndTheTable) {
+    ViewFixture f(0, 0, 40, 400);
+    LessonText text;
+    text.Para(0x80, 0, "abcde fghij").Para(0x80, 0, "klm");
+    ASSERT_EQ(f.Lay(text), kLayoutDone);
+    ASSERT_EQ(f.view->lineCount, 3);
+    EXPECT_EQ(f.Line(0).style, 0x01);
+    EXPECT_EQ(f.Line(1).style, 0x81);
+    EXPECT_EQ(f.Line(2).style, 0x01);
+    EXPECT_EQ(f.view->visualLines, 4);
+}
+
 TEST(Layout, BodyEndingInSpacesThatDoNotFitKeepsItsBlankLine) {
     ViewFixture f(0, 0, 40, 400);  // five bytes to a line
     LessonText text;
