@@ -34,3 +34,14 @@ add_executable(layout_fuzzer ${CMAKE_SOURCE_DIR}/tests/fuzz/layout_fuzzer.cpp
 target_include_directories(layout_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(layout_fuzzer PRIVATE -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
 target_link_options(layout_fuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
+
+# Hand-edited settings through the loader and back through the save.
+add_executable(settings_fuzzer ${CMAKE_SOURCE_DIR}/tests/fuzz/settings_fuzzer.cpp
+               ${CMAKE_SOURCE_DIR}/app/settings.cpp ${CMAKE_SOURCE_DIR}/app/settings_store_posix.cpp
+               ${CMAKE_SOURCE_DIR}/app/app_state.cpp ${CMAKE_SOURCE_DIR}/lessons/lesson_key.cpp
+               ${CMAKE_SOURCE_DIR}/calendar/hebrew_calendar.cpp
+               ${CMAKE_SOURCE_DIR}/calendar/date_caption.cpp
+               ${CMAKE_SOURCE_DIR}/calendar/today_posix.cpp)
+target_include_directories(settings_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(settings_fuzzer PRIVATE -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
+target_link_options(settings_fuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
