@@ -129,6 +129,9 @@ TEST_F(Startup, DamagedOrHandEditedSettingsNeverStopIt) {
 }
 
 TEST_F(Startup, TheGutterSetByHandFramesTheText) {
+    // A day whose lesson has left-aligned lines.
+    PutSetting(L"Flags", kDefaultFlags | kDayChosen);
+    PutSetting(L"Day", static_cast<DWORD>(AbsoluteFromGregorian({3, 20, 2027})));
     PutGutter(0);
     RunningApp app = StartApp();
     ASSERT_NE(app.window, nullptr);
