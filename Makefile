@@ -23,7 +23,7 @@ win64: host
 
 fuzz-build: host
 	@cmake --preset fuzz >/dev/null
-	@cmake --build build/fuzz -j $(JOBS) --target lesson_fuzzer codec_fuzzer layout_fuzzer
+	@cmake --build build/fuzz -j $(JOBS) --target lesson_fuzzer codec_fuzzer layout_fuzzer settings_fuzzer
 
 # FUZZ_SECONDS per target; `make test` runs each for a few seconds only.
 FUZZ_SECONDS ?= 300

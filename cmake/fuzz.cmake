@@ -1,5 +1,6 @@
-# libFuzzer targets over everything that reads lesson data: containers, the
-# record walk and decoder, the encoder's round trip, the book source reader.
+# libFuzzer targets over everything that reads untrusted bytes: containers,
+# the record walk and decoder, the encoder's round trip, the book source
+# reader, the layout of any lesson text, and hand-edited settings.
 # Built by the `fuzz` preset (clang with -fsanitize=fuzzer,address); run by
 # scripts/fuzz.sh (`make fuzz`, and briefly by `make test`).
 option(VARIDEL_FUZZ "Build the libFuzzer targets (needs clang)" OFF)

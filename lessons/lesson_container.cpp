@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "lessons/lesson_codec.h"
 
@@ -47,14 +48,16 @@ int FindLessonRecord(const uint8_t* bytes, size_t size, int index, LessonRecord*
 
 int DecodeLessonRecord(const LessonRecord& record, char** text) {
     if (record.textLength == 0) return kLessonNoText;
-    uint8_t* buffer = static_cast<uint8_t*>(std::malloc(size_t(record.textLength) + 2));
+    // A third zero past the two the text walks expect: a damaged text that
+    // ends in a lone style byte still leaves every walk a terminator to find.
+    const size_t spare = 3;
+    uint8_t* buffer = static_cast<uint8_t*>(std::malloc(size_t(record.textLength) + spare));
     if (buffer == nullptr) return kLessonUnloadable;
     if (!DecodeLessonBytes(record.data, record.available, buffer, record.textLength, nullptr)) {
         std::free(buffer);
         return kLessonDamaged;
     }
-    buffer[record.textLength] = 0;
-    buffer[record.textLength + 1] = 0;
+    std::memset(buffer + record.textLength, 0, spare);
     *text = reinterpret_cast<char*>(buffer);
     return 0;
 }

@@ -44,8 +44,8 @@ struct LessonRecord {
 // end marker. The walk never leaves the `size` bytes, whatever the header says.
 int FindLessonRecord(const uint8_t* bytes, size_t size, int index, LessonRecord* record);
 
-// Decompresses `record` into a new buffer of U + 2 bytes (the text, a zero
-// byte, one spare byte) that the caller releases with free(). Returns 0 and
+// Decompresses `record` into a new buffer of U + 3 bytes (the text and three
+// zero bytes) that the caller releases with free(). Returns 0 and
 // sets `*text`, or kLessonNoText, kLessonUnloadable (no memory) or
 // kLessonDamaged; shows no message.
 int DecodeLessonRecord(const LessonRecord& record, char** text);

@@ -9,8 +9,9 @@ SECONDS_EACH="${1:-300}"
 FUZZ="$ROOT/build/fuzz"
 TOOL="${VARIDEL_BOOK_TOOL:-$ROOT/build/host/varidel-book}"
 SEED="$FUZZ/seed"
-mkdir -p "$SEED/lesson" "$SEED/codec" "$SEED/layout" "$FUZZ/corpus/lesson" "$FUZZ/corpus/codec" \
-  "$FUZZ/corpus/layout"
+for target in lesson codec layout settings; do
+  mkdir -p "$SEED/$target" "$FUZZ/corpus/$target"
+done
 
 # Seeds: each container with a record index byte in front; the book sources.
 "$TOOL" build "$ROOT/resources/book" "$SEED/containers"
@@ -23,9 +24,10 @@ done
 cp "$ROOT"/resources/book/*.txt "$SEED/codec/"
 
 cd "$FUZZ"
-# Containers run to 30 kB; single lesson texts to a few kB. The layout
-# fuzzer starts from nothing: every byte string is a lesson text to it.
-for target in lesson:32768 codec:4096 layout:8192; do
+# Containers run to 30 kB; single lesson texts to a few kB. The layout and
+# settings fuzzers start from nothing: every byte string is a lesson text to
+# the one and a set of hand-edited registry values to the other.
+for target in lesson:32768 codec:4096 layout:8192 settings:4096; do
   max_len=${target#*:}
   target=${target%:*}
   if ! "./${target}_fuzzer" -max_total_time="$SECONDS_EACH" -max_len="$max_len" -timeout=10 \

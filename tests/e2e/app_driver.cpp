@@ -348,4 +348,37 @@ void ClearGutter() {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kPublisherKey, L"SurroundingGutter");
 }
 
+KeptSettings::KeptSettings() {
+    const auto keep = [](const wchar_t* keyName, const wchar_t* only, std::vector<Value>* into) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+        for (DWORD i = 0;; ++i) {
+            wchar_t name[256];
+            DWORD nameLength = 256;
+            DWORD type = 0;
+            DWORD size = 0;
+            if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+            if (only != nullptr && _wcsicmp(name, only) != 0) continue;
+            Value value{name, type, std::vector<uint8_t>(size)};
+            if (RegQueryValueExW(key, name, nullptr, nullptr, value.data.data(), &size) == ERROR_SUCCESS) {
+                value.data.resize(size);
+                into->push_back(std::move(value));
+            }
+        }
+        RegCloseKey(key);
+    };
+    keep(kSettingsKey, nullptr, &settings_);
+    keep(kPublisherKey, L"SurroundingGutter", &gutter_);
+}
+
+KeptSettings::~KeptSettings() {
+    ClearSettings();
+    ClearGutter();
+    for (const Value& value : settings_) PutSettingBytes(value.name.c_str(), value.type, value.data);
+    for (const Value& value : gutter_) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kPublisherKey, value.name.c_str(), value.type, value.data.data(),
+                        static_cast<DWORD>(value.data.size()));
+    }
+}
+
 AbsoluteDay Today() { return AbsoluteFromGregorian(TodayGregorian()); }

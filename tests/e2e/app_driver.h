@@ -101,5 +101,24 @@ DWORD StoredOr(const wchar_t* name, DWORD missing);
 void PutGutter(DWORD pixels);
 void ClearGutter();
 
+// Keeps the settings found at construction and puts them back, exactly, on
+// destruction, so a test run leaves the reader's own choices as they were.
+class KeptSettings {
+public:
+    KeptSettings();
+    ~KeptSettings();
+    KeptSettings(const KeptSettings&) = delete;
+    KeptSettings& operator=(const KeptSettings&) = delete;
+
+private:
+    struct Value {
+        std::wstring name;
+        DWORD type;
+        std::vector<uint8_t> data;
+    };
+    std::vector<Value> settings_;
+    std::vector<Value> gutter_;
+};
+
 // Today by this machine's clock, as the program works it out.
 AbsoluteDay Today();

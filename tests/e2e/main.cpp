@@ -26,5 +26,6 @@ int wmain(int argc, wchar_t** argv) {
     g_exePath = WindowsPath(argv[1]);
     g_shotDir = WindowsPath(argv[2]);
     CreateDirectoryW(g_shotDir.c_str(), nullptr);
+    const KeptSettings kept;
     return RUN_ALL_TESTS();
 }

@@ -11,6 +11,7 @@
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_posix.h"
 #include "tests/unit/book_fixture.h"
+#include "tests/unit/view_test_support.h"
 
 namespace {
 
@@ -162,6 +163,23 @@ TEST_F(LessonLoaderTest, DamagedDataFailsWithTheMessage) {
         EXPECT_EQ(code, c.code) << c.what;
         EXPECT_EQ(TakeLessonDataMessages(), c.message ? "UnCompress() buffer error!\n" : "") << c.what;
     }
+}
+
+// A record that decodes cleanly to a text ending in a lone style byte: the
+// paragraph walk steps over that byte and its indent and must still find its
+// terminator inside the loaded buffer (AddressSanitizer watches the reads).
+TEST_F(LessonLoaderTest, TextEndingInAStyleByteLaysOutInsideItsBuffer) {
+    const Bytes compressed = {0x01, 0x05, 0x00, 'a', 0x00, 0x01, 0x05};
+    SetLessonContainerFolder(FolderWithNisan(Container({{compressed, 5}})));
+    int code = 0;
+    Text text = Load(0x0101, &code);
+    ASSERT_NE(text, nullptr) << code;
+    EXPECT_EQ(Bytes(text.get(), text.get() + 8), (Bytes{0x05, 0x00, 'a', 0x00, 0x05, 0, 0, 0}));
+
+    ViewFixture pane(0, 0, 200, 100);
+    ASSERT_EQ(pane.Lay(text.release()), kLayoutDone);
+    EXPECT_EQ(pane.view->lineCount, 1) << "the lone style byte starts an empty paragraph";
+    EXPECT_EQ(pane.Line(0).length, 1);
 }
 
 TEST_F(LessonLoaderTest, SurplusCompressedBytesAreIgnored) {
