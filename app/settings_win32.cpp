@@ -68,9 +68,10 @@ int32_t ReadRegistryInt(SettingsKey key, const char16_t* name, int32_t fallback)
 char16_t* ReadRegistryString(const char16_t* name) {
     DWORD type = 0;
     DWORD size = 0;
-    // The stored text may lack its terminator; a zero unit always follows.
+    // The stored text may lack its terminator, and a hand-made value may end
+    // in half a unit: three zero bytes leave a whole zero unit after the data.
     return reinterpret_cast<char16_t*>(
-        ReadValue(SettingsKey::Program, name, &type, &size, sizeof(char16_t)));
+        ReadValue(SettingsKey::Program, name, &type, &size, sizeof(char16_t) + 1));
 }
 
 uint8_t* ReadRegistryBinary(const char16_t* name, size_t* size) {

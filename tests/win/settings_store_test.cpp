@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -86,6 +88,19 @@ TEST_F(SettingsStore, HandTypedValuesReadAsDocumented) {
     // The program key's value is not the publisher's.
     EXPECT_EQ(LoadSurroundingGutter(), kDefaultGutter);
     EXPECT_EQ(ReadRegistryInt(u"SurroundingGutter", 0), -3);
+}
+
+TEST_F(SettingsStore, AStringEndingInHalfAUnitIsTerminatedInsideItsBuffer) {
+    const uint8_t odd[] = {'A', 0, 'B'};
+    PutRaw(L"FontName", REG_SZ, odd, sizeof(odd));
+    char16_t* name = ReadRegistryString(u"FontName");
+    ASSERT_NE(name, nullptr);
+    const size_t capacity = _msize(name) / sizeof(char16_t);
+    size_t units = 0;
+    while (units < capacity && name[units] != 0) ++units;
+    EXPECT_LT(units, capacity) << "no zero unit inside the buffer";
+    EXPECT_EQ(std::u16string(name, units), u"AB");
+    free(name);
 }
 
 TEST_F(SettingsStore, TheEndWritesTheSettingsAndLetsGoOfThePane) {
