@@ -17,8 +17,10 @@ constexpr int32_t kShowForceMinimize = 11;
 
 struct StoredPlacement {
     int32_t left, top, width, height;  // screen pixels
-    int32_t showCmd;
+    int32_t showCmd;                   // kNoStoredShowCmd when none was stored
 };
+
+constexpr int32_t kNoStoredShowCmd = -1;
 
 // The window as the system reports it at exit.
 struct PlacementSnapshot {
@@ -40,9 +42,10 @@ struct RestorePlan {
     int32_t showCmd;
 };
 
-// How to restore what was read (showCmd already defaulted to the launcher's
-// command when missing). The window is moved only to a rectangle of positive
-// size whose edges fit in 32 bits; the platform side also drops a rectangle
-// that lies on no monitor. A stored minimized or hidden state opens normal;
-// a value that is no show state gives way to the launcher's command.
+// How to restore what was read. The window is moved only to a rectangle of
+// positive size whose edges fit in 32 bits; the platform side also drops a
+// rectangle that lies on no monitor. A stored minimized or hidden state opens
+// normal; a missing value, or one that is no show state, gives way to the
+// launcher's command, which is taken as given (a shortcut set to start
+// minimized starts minimized).
 RestorePlan PlanRestore(const StoredPlacement& stored, int32_t launcherShowCmd);

@@ -33,7 +33,7 @@ void RestoreWindowPlacement(HWND window, int showCommand) {
     stored.left = ReadRegistryInt(u"Left", 0);
     stored.width = ReadRegistryInt(u"Width", 0);
     stored.height = ReadRegistryInt(u"Height", 0);
-    stored.showCmd = ReadRegistryInt(u"showCmd", showCommand);
+    stored.showCmd = ReadRegistryInt(u"showCmd", kNoStoredShowCmd);
     const RestorePlan plan = PlanRestore(stored, showCommand);
     const RECT rect{plan.left, plan.top, plan.left + plan.width, plan.top + plan.height};
     // A rectangle on a monitor that is gone leaves the window where the

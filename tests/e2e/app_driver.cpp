@@ -23,11 +23,15 @@ HWND FindMainWindow() {
 
 namespace {
 
-bool Launch(RunningApp& app) {
+bool Launch(RunningApp& app, const std::wstring& exePath, int showCommand) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    std::wstring commandLine = L"\"" + g_exePath + L"\"";
-    return CreateProcessW(g_exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+    if (showCommand != kNoLauncherShowCommand) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(showCommand);
+    }
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    return CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                           nullptr, nullptr, &startup, &app.process) != FALSE;
 }
 
@@ -72,9 +76,9 @@ bool PointerTo(const RunningApp& app, int x, int y, POINT* screenPoint) {
 
 }  // namespace
 
-RunningApp StartApp() {
+RunningApp StartApp(int showCommand) {
     RunningApp app;
-    if (!Launch(app)) return app;
+    if (!Launch(app, g_exePath, showCommand)) return app;
     WaitFor([&] {
         app.window = FindMainWindow();
         return app.window != nullptr && IsWindowVisible(app.window);
@@ -83,9 +87,9 @@ RunningApp StartApp() {
     return app;
 }
 
-RunningApp StartSecondCopy() {
+RunningApp StartSecondCopy(const std::wstring& exePath) {
     RunningApp app;
-    Launch(app);
+    Launch(app, exePath, kNoLauncherShowCommand);
     return app;
 }
 

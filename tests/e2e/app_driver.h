@@ -28,11 +28,16 @@ struct RunningApp {
     HWND window = nullptr;
 };
 
+// The launcher gives no show command of its own.
+constexpr int kNoLauncherShowCommand = -1;
+
 // Starts Varidel.exe and waits for its main window to be shown and idle;
-// `window` stays null when none appeared.
-RunningApp StartApp();
-// Starts a copy that is expected to end without a window of its own.
-RunningApp StartSecondCopy();
+// `window` stays null when none appeared. `showCommand`, when given, is the
+// one a shortcut would pass.
+RunningApp StartApp(int showCommand = kNoLauncherShowCommand);
+// Starts a copy (of `exePath`) that is expected to end without a window of
+// its own.
+RunningApp StartSecondCopy(const std::wstring& exePath = g_exePath);
 HWND FindMainWindow();
 // Waits for the process to end and returns its exit code (or STILL_ACTIVE).
 DWORD WaitForExit(RunningApp& app, DWORD limitMs = kWaitLimitMs);

@@ -111,6 +111,20 @@ TEST_F(Placement, AWindowClosedMinimizedReopensNormalInItsPlace) {
     EXPECT_EQ(CloseApp(app), 0u);
 }
 
+TEST_F(Placement, TheLaunchersShowCommandCountsOnlyWhenNoneWasStored) {
+    StorePlace(kPlace);
+    RunningApp app = StartApp(SW_SHOWMINNOACTIVE);
+    ASSERT_NE(app.window, nullptr);
+    EXPECT_TRUE(IsIconic(app.window)) << "a shortcut set to start minimized was not obeyed";
+    EXPECT_EQ(CloseApp(app), 0u);
+    ExpectStoredPlace(kPlace, SW_SHOWNORMAL);
+
+    app = StartApp(SW_SHOWMINNOACTIVE);
+    ASSERT_NE(app.window, nullptr);
+    EXPECT_FALSE(IsIconic(app.window)) << "the stored show state did not win";
+    EXPECT_EQ(CloseApp(app), 0u);
+}
+
 TEST_F(Placement, APlaceOnNoMonitorOpensWhereTheSystemPutsIt) {
     StorePlace({5000, 4000, 5500, 4400});
     RunningApp app = StartApp();

@@ -74,4 +74,8 @@ TEST(PlanRestore, ShowStates) {
     for (const auto& c : cases) {
         EXPECT_EQ(PlanRestore({0, 0, 0, 0, c.stored}, 7).showCmd, c.expected) << c.stored;
     }
+    // With nothing stored the launcher's command stands, minimized too.
+    for (int32_t launcher : {kShowMinNoActive, kShowMinimize, kShowMaximized, 10}) {
+        EXPECT_EQ(PlanRestore({0, 0, 0, 0, kNoStoredShowCmd}, launcher).showCmd, launcher);
+    }
 }
