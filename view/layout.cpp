@@ -110,6 +110,26 @@ int32_t WordLength(const char* p) {
     return n;
 }
 
+// MeasureFit for the bytes of a line, without measuring the rest of a long
+// paragraph each time: a slice a little longer than the pixels available is
+// measured first (a glyph is rarely narrower than a pixel), and only when all
+// of it fits is a longer one measured, so glyphs of no width fit as they
+// would over the whole paragraph.
+void FitLine(DrawingSurface* dc, const char* run, int32_t* extent, int32_t* count) {
+    const int32_t limit = *extent;
+    for (int64_t slice = int64_t{limit} + kSpareBytes; slice < *count; slice *= 2) {
+        int32_t width = limit;
+        int32_t fit = static_cast<int32_t>(slice);
+        MeasureFit(dc, run, &width, &fit);
+        if (fit < slice) {
+            *extent = width;
+            *count = fit;
+            return;
+        }
+    }
+    MeasureFit(dc, run, extent, count);
+}
+
 // Shortens a fit that ends inside a word to the last hyphen (kept) or space
 // (left for the next line) after the first byte; false when there is none.
 bool BreakAtWord(const char* run, int32_t* count) {
@@ -158,10 +178,7 @@ int AddTextLines(Layout& layout, uint8_t style, uint8_t level, int32_t body) {
             s += labelBytes;
         }
         if (avail < 0) avail = 0;
-        // No glyph is narrower than a pixel (a few zero-width ones aside), so
-        // measuring more bytes than that is wasted on a long paragraph.
-        if (count > avail + kSpareBytes) count = avail + kSpareBytes;
-        MeasureFit(view->dc, text + s, &avail, &count);
+        FitLine(view->dc, text + s, &avail, &count);
         const char next = text[s + count];
         if (next != 0 && next != ' ') {
             if (BreakAtWord(text + s, &count)) {

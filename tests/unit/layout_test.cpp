@@ -68,6 +68,17 @@ TEST(Layout, RunsOfSpacesInsideALineAreKept) {
     EXPECT_EQ(f.Line(0).width, 32);
 }
 
+TEST(Layout, BytesOfNoWidthAllFitBeforeTheWordBreak) {
+    ViewFixture f(0, 0, 24, 400);  // three bytes of width to a line
+    f.recorder.unitWidths[u'\x01'] = 0;
+    LessonText text;
+    text.Para(0x01, 0, std::string(100, '\x01') + "ab cd");
+    ASSERT_EQ(f.Lay(text), kLayoutDone);
+    ASSERT_EQ(f.view->lineCount, 2);
+    ExpectLine(f.Line(0), {2, 102, 0, 0, 16, 16, 0x01}, 0);
+    ExpectLine(f.Line(1), {105, 2, 0, 0, 16, 16, 0x01}, 1);
+}
+
 TEST(Layout, LabelColumnThatLeavesNoRoomPutsTheTextOnTheNextLine) {
     ViewFixture f(0, 0, 20, 400);  // label column 12 (level 2), 8 pixels left: one byte
     LessonText text;

@@ -20,6 +20,11 @@ std::string Narrow(const char16_t* text, int32_t count) {
     return bytes;
 }
 
+int32_t UnitWidth(const Recorder& r, char16_t unit) {
+    auto found = r.unitWidths.find(unit);
+    return found == r.unitWidths.end() ? r.charWidth : found->second;
+}
+
 int32_t PixelsPerInchY(void* h) { return R(h).dpi; }
 
 SurfaceFont* CreateFont(void* h, const char16_t* face, int32_t height, int32_t weight) {
@@ -41,17 +46,23 @@ SurfaceFont* SelectFont(void* h, SurfaceFont* font) {
 
 FontMetrics Metrics(void* h) { return {CellHeight(R(h)), R(h).maxCharWidth}; }
 
-int32_t FitText(void* h, const char16_t*, int32_t count, int32_t maxExtent) {
+int32_t FitText(void* h, const char16_t* text, int32_t count, int32_t maxExtent) {
     Recorder& r = R(h);
     ++r.extentCalls;
-    const int32_t fit = maxExtent < 0 ? 0 : maxExtent / r.charWidth;
-    return fit < count ? fit : count;
+    int32_t width = 0;
+    int32_t fit = 0;
+    for (; fit < count; ++fit) {
+        width += UnitWidth(r, text[fit]);
+        if (width > maxExtent) break;
+    }
+    return fit;
 }
 
-void MeasureText(void* h, const char16_t*, int32_t count, int32_t* width, int32_t* height) {
+void MeasureText(void* h, const char16_t* text, int32_t count, int32_t* width, int32_t* height) {
     Recorder& r = R(h);
     ++r.extentCalls;
-    *width = count * r.charWidth;
+    *width = 0;
+    for (int32_t i = 0; i < count; ++i) *width += UnitWidth(r, text[i]);
     *height = CellHeight(r);
 }
 

@@ -1,5 +1,5 @@
 // A drawing surface for the tests: a fixed-pitch font (every unit is
-// charWidth pixels wide, every font cellHeight pixels high unless a font's
+// charWidth pixels wide unless unitWidths says otherwise, every font cellHeight pixels high unless a font's
 // requested height is mapped to another cell height) that records the fonts
 // it makes and every drawing call.
 #pragma once
@@ -36,6 +36,7 @@ struct Recorder {
     int32_t maxCharWidth = 8;
     int32_t dpi = 96;
     std::map<int32_t, int32_t> cellHeightByRequest;  // requested height -> cell height
+    std::map<char16_t, int32_t> unitWidths;          // units not charWidth wide
     bool failFonts = false;                          // createFont returns null
 
     std::vector<RecordedFont> fonts;
