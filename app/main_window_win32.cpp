@@ -55,9 +55,10 @@ void OnEndSession(HWND window, WPARAM ending) {
     SaveSettings();
 }
 
-// The keys the main window serves; every other key does nothing, except F1,
-// which the default procedure turns into WM_HELP.
-LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
+// The keys the main window serves; every other key does nothing and is not
+// passed on. F1 still opens the About box: taking its key-down from the queue
+// posts WM_KEYF1, which the default procedure turns into WM_HELP.
+LRESULT OnKeyDown(HWND window, WPARAM key) {
     const auto scroll = [&](ScrollKey scrollKey) {
         if (g_app.pane == nullptr) return;
         ScrollPane(window, KeyScrollLines(scrollKey, g_app.Flags, PanePosition()));
@@ -74,7 +75,6 @@ LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
     case VK_DOWN: scroll(ScrollKey::Down); return 0;
     case VK_LEFT: GoToNeighbourDay(window, -1); return 0;
     case VK_RIGHT: GoToNeighbourDay(window, 1); return 0;
-    case VK_F1: return DefWindowProcW(window, WM_KEYDOWN, key, lParam);
     }
     return 1;
 }
@@ -111,7 +111,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE: OnPaneResize(window, lParam); return 0;
     case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
     case WM_HELP: ShowAboutBox(window); return 0;
-    case WM_KEYDOWN: return OnKeyDown(window, wParam, lParam);
+    case WM_KEYDOWN: return OnKeyDown(window, wParam);
     case WM_COMMAND:
         if (DispatchCommand(window, LOWORD(wParam)) == 0) return 0;
         break;

@@ -1,6 +1,7 @@
 // The reading pane in a real window: opened with a lesson from Varidel.exe's
 // own resources, fitted to the window, scrolled by clicks, painted with its
-// caption strip; and the warning when the lesson cannot be loaded.
+// caption strip; the warnings when a lesson cannot be loaded at the start or
+// fetched for another day; and the keys the window leaves alone.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,9 @@
 #include <thread>
 
 #include "app/app_state.h"
+#include "app/day_navigation_win32.h"
+#include "app/main_window_win32.h"
+#include "lessons/lesson_key.h"
 #include "view/gdi_surface_win32.h"
 #include "view/pane_win32.h"
 
@@ -24,7 +28,8 @@ std::wstring ProgramBesideTest() {
     return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"Varidel.exe";
 }
 
-// Answers the first message box with the caption given, keeping its text.
+// Answers the first message box with the caption given, keeping its text
+// and its owner.
 class MessageBoxAnswerer {
 public:
     explicit MessageBoxAnswerer(const wchar_t* caption)
@@ -35,6 +40,7 @@ public:
                       wchar_t text[128] = {};
                       GetDlgItemTextW(box, 0xFFFF, text, 128);
                       text_ = text;
+                      owner_ = GetWindow(box, GW_OWNER);
                       PostMessageW(box, WM_COMMAND, IDOK, 0);
                       return;
                   }
@@ -51,10 +57,12 @@ public:
         thread_ = std::thread([] {});
         return text_;
     }
+    HWND Owner() const { return owner_; }
 
 private:
     std::atomic<bool> stop_{false};
     std::wstring text_;
+    HWND owner_ = nullptr;
     std::thread thread_;
 };
 
@@ -198,6 +206,49 @@ TEST_F(ReadingPaneTest, MissingLessonShowsAWarningAndLeavesThePaneEmpty) {
     EXPECT_EQ(g_app.pane->text, nullptr);
     RefreshWindow(window_, kPaintEraseAndText);  // nothing to paint, and no fault
     EXPECT_EQ(g_app.pane->linesDrawn, 0);
+}
+
+TEST_F(ReadingPaneTest, ADayWhoseLessonCannotBeFetchedPutsThePreviousDayBack) {
+    g_app.Flags = kDefaultFlags;  // following the clock
+    SetCurrentDay(0, false);
+    const AbsoluteDay today = g_app.Day;
+    const LessonKey lesson = g_app.Lesson;
+    const std::string caption = g_app.caption;
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    OnPaneResize(window_, MAKELPARAM(200, 160));  // small enough for any day's lesson to scroll
+    RefreshWindow(window_, kPaintEraseAndText);
+    ASSERT_EQ(ScrollBy(pane, 2, kRepaintIfMoved, true), 0);
+    const char* text = pane->text;
+    g_app.LastPosition = 2;
+
+    g_app.instance = GetModuleHandleW(nullptr);  // a module without the lessons
+    MessageBoxAnswerer answerer(L"Error");
+    GoToDay(window_, today + 1);
+    EXPECT_EQ(answerer.Text(), L"Could not access the\r\nThe lesson for the selected day");
+    EXPECT_EQ(answerer.Owner(), window_);
+    EXPECT_EQ(g_app.Day, today);
+    EXPECT_EQ(g_app.Lesson, lesson);
+    EXPECT_EQ(g_app.caption, caption);
+    EXPECT_EQ(g_app.LastPosition, 0);
+    EXPECT_NE(g_app.Flags & kFlagDayChosen, 0u);  // reopens on this day, even though it was today
+    EXPECT_EQ(pane->text, text);
+    EXPECT_EQ(pane->topLine, 2);
+}
+
+// Keys the window does not serve are swallowed, not handed to the default
+// procedure; F1 reaches the About box through WM_HELP instead.
+TEST_F(ReadingPaneTest, KeysTheWindowDoesNotServeDoNothing) {
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    RefreshWindow(window_, kPaintEraseAndText);
+    for (WPARAM key : {WPARAM{VK_F1}, WPARAM{'A'}, WPARAM{VK_TAB}, WPARAM{VK_ESCAPE}, WPARAM{VK_SPACE}}) {
+        EXPECT_EQ(MainWindowProc(window_, WM_KEYDOWN, key, 0), 1) << "key " << key;
+    }
+    EXPECT_EQ(pane->topLine, 0);
+    EXPECT_EQ(MainWindowProc(window_, WM_KEYDOWN, VK_DOWN, 0), 0);
+    EXPECT_EQ(pane->topLine, 1);
+    EXPECT_EQ(ScrollBar().nPos, 1);
 }
 
 }  // namespace
