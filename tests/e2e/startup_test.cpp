@@ -49,7 +49,57 @@ POINT FirstInk(const RunningApp& app) {
     return ink;
 }
 
+// A copy of the program under a name of its own, which wine's per-program
+// settings make see the old consumer platform; other runs stay apart.
+class OldPlatformCopy {
+public:
+    OldPlatformCopy()
+        : path_(g_exePath.substr(0, g_exePath.find_last_of(L'\\') + 1) + L"VaridelOldPlatform.exe") {
+        copied_ = CopyFileW(g_exePath.c_str(), path_.c_str(), FALSE) != FALSE;
+        RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, L"Version", REG_SZ, L"win98", sizeof(L"win98"));
+    }
+    ~OldPlatformCopy() {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettings);
+        DeleteFileW(path_.c_str());
+    }
+    bool copied() const { return copied_; }
+    const std::wstring& path() const { return path_; }
+
+private:
+    static constexpr wchar_t kSettings[] = L"Software\\Wine\\AppDefaults\\VaridelOldPlatform.exe";
+    std::wstring path_;
+    bool copied_;
+};
+
+std::vector<std::wstring> StaticTexts(HWND dialog) {
+    std::vector<std::wstring> texts;
+    for (HWND child = FindWindowExW(dialog, nullptr, L"Static", nullptr); child != nullptr;
+         child = FindWindowExW(dialog, child, L"Static", nullptr)) {
+        wchar_t text[256] = {};
+        GetWindowTextW(child, text, 256);
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
 }  // namespace
+
+TEST_F(Startup, TheOldConsumerPlatformIsRefused) {
+    const OldPlatformCopy copy;
+    ASSERT_TRUE(copy.copied());
+    RunningApp app = StartSecondCopy(copy.path());
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = FindWindowW(L"#32770", L"www.quorrin.example")) != nullptr; }))
+        << "no refusal shown";
+    const std::vector<std::wstring> texts = StaticTexts(box);
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        L"This Application does NOT run on:\n\n\tWINDOWS 95\n\tWINDOWS 98\n\tWINDOWS ME\n"),
+              texts.end());
+    EXPECT_EQ(FindMainWindow(), nullptr);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitForExit(app), static_cast<DWORD>(-1));
+    KillApp(app);
+}
 
 TEST_F(Startup, FirstRunOpensOnTodaysLessonWithTheDefaults) {
     RunningApp app = StartApp();
