@@ -34,7 +34,7 @@ constexpr int kLayoutNoView = -1;
 constexpr int kLayoutNoMemory = -2;       // the line table could not grow
 constexpr int kLayoutEmptyText = -4;      // no paragraph, or an empty first paragraph
 constexpr int kLayoutBadSize = -5;        // ResizeTextView: width or height 0 or less
-constexpr int kLayoutTextTooLong = -6;    // the text runs past offset 65,535
+constexpr int kLayoutTextTooLong = -6;    // the text, end marker included, exceeds 65,535 bytes
 constexpr int kLayoutTooManyLines = -7;   // more than 65,535 lines or visual lines
 
 constexpr uint16_t kDefaultLineCapacity = 128;  // first table and growth step

@@ -229,7 +229,7 @@ TEST(Layout, TextsPastSixteenBitOffsetsAreRefused) {
     ASSERT_EQ(f.Lay(LessonText{}.Para(0x01, 0, "old")), kLayoutDone);
     char* old = f.view->text;
     LessonText longest;
-    longest.Para(0x01, 0, std::string(65530, 'a'));  // end marker at 65,533
+    longest.Para(0x01, 0, std::string(65531, 'a'));  // end marker at 65,534: 65,535 bytes
     LessonText tooLong;
     tooLong.Para(0x01, 0, std::string(65532, 'a'));  // end marker at 65,535
     EXPECT_EQ(f.Lay(tooLong), kLayoutTextTooLong);
