@@ -46,10 +46,18 @@ bool BuildOne(const std::vector<std::vector<uint8_t>>& texts, const BookMonth& s
     return false;
 }
 
-bool EndsInTail(const std::vector<uint8_t>& text) {
+// What keeps a stored text from being shown and dumped, or "" when nothing
+// does: it must end in its end marker and two zero bytes, and begin with a
+// rule or a paragraph with text.
+std::string TextProblem(const std::vector<uint8_t>& text) {
     std::vector<LessonParagraph> paragraphs;
     const size_t end = SplitLessonText(text.data(), text.size(), &paragraphs);
-    return end != 0 && !paragraphs.empty() && end + 2 == text.size() && text[end] == 0 && text[end + 1] == 0;
+    if (end == 0 || end + 2 != text.size() || text[end] != 0 || text[end + 1] != 0)
+        return "text does not end in its end marker and two zero bytes";
+    if (paragraphs.empty()) return "text has no paragraph";
+    if (paragraphs.front().length == 0 && !IsRuleParagraph(paragraphs.front().style))
+        return "text begins with an empty paragraph";
+    return "";
 }
 
 void VerifyContainer(const std::vector<uint8_t>& c, size_t index, std::vector<std::vector<uint8_t>>* texts,
@@ -94,8 +102,8 @@ void VerifyContainer(const std::vector<uint8_t>& c, size_t index, std::vector<st
         } else if (consumed != compressed) {
             problems->push_back(record + "leaves " + std::to_string(compressed - consumed) +
                                 " compressed bytes unused");
-        } else if (!EndsInTail(text)) {
-            problems->push_back(record + "text does not end in its end marker and two zero bytes");
+        } else if (const std::string problem = TextProblem(text); !problem.empty()) {
+            problems->push_back(record + problem);
         }
         texts->push_back(std::move(text));
         ++records;

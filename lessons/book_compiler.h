@@ -27,7 +27,8 @@ bool DecodeContainerSet(const ContainerSet& containers, BookTexts* texts,
 
 // Checks every rule of the container format and of the book's layout: sizes,
 // header fields, record counts, end markers and padding, records that
-// decompress to exactly U bytes from exactly C bytes, texts that end in an
-// end marker and two zero bytes, and the joins of container 1014. Problems
-// are appended; true when there are none.
+// decompress to exactly U bytes from exactly C bytes, texts that begin with a
+// rule or a paragraph with text and end in an end marker and two zero bytes,
+// and the joins of container 1014. Problems are appended; true when there
+// are none.
 bool VerifyContainerSet(const ContainerSet& containers, std::vector<std::string>* problems);

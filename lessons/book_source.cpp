@@ -271,7 +271,9 @@ void ParseBookSource(const std::string& file, const std::string& content, Book* 
     s.book = book;
     s.problems = problems;
     int lineNumber = 0;
-    for (size_t start = 0; start < content.size();) {
+    // Editors on Windows often start a UTF-8 file with a byte-order mark.
+    const size_t first = content.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    for (size_t start = first; start < content.size();) {
         size_t end = content.find('\n', start);
         if (end == std::string::npos) end = content.size();
         std::string line = content.substr(start, end - start);

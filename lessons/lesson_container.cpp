@@ -31,8 +31,10 @@ int FindLessonRecord(const uint8_t* bytes, size_t size, int index, LessonRecord*
         const uint16_t compressed = ReadBigEndian16(p);
         if (compressed == 0) return kLessonNoRecord;
         if (index == 0) {
+            // The body length only bounds the walk: the chosen record may use
+            // every byte the container holds.
             record->data = p + kRecordHeadSize;
-            record->available = std::min<size_t>(compressed, remaining - kRecordHeadSize);
+            record->available = std::min<size_t>(compressed, size_t(bytes + size - record->data));
             record->compressedLength = compressed;
             record->textLength = ReadBigEndian16(p + 2);
             return 0;
@@ -48,16 +50,13 @@ int FindLessonRecord(const uint8_t* bytes, size_t size, int index, LessonRecord*
 
 int DecodeLessonRecord(const LessonRecord& record, char** text) {
     if (record.textLength == 0) return kLessonNoText;
-    // A third zero past the two the text walks expect: a damaged text that
-    // ends in a lone style byte still leaves every walk a terminator to find.
-    const size_t spare = 3;
-    uint8_t* buffer = static_cast<uint8_t*>(std::malloc(size_t(record.textLength) + spare));
+    uint8_t* buffer = static_cast<uint8_t*>(std::malloc(size_t(record.textLength) + kLessonTextZeros));
     if (buffer == nullptr) return kLessonUnloadable;
     if (!DecodeLessonBytes(record.data, record.available, buffer, record.textLength, nullptr)) {
         std::free(buffer);
         return kLessonDamaged;
     }
-    std::memset(buffer + record.textLength, 0, spare);
+    std::memset(buffer + record.textLength, 0, kLessonTextZeros);
     *text = reinterpret_cast<char*>(buffer);
     return 0;
 }

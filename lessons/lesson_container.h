@@ -44,10 +44,15 @@ struct LessonRecord {
 // end marker. The walk never leaves the `size` bytes, whatever the header says.
 int FindLessonRecord(const uint8_t* bytes, size_t size, int index, LessonRecord* record);
 
-// Decompresses `record` into a new buffer of U + 3 bytes (the text and three
-// zero bytes) that the caller releases with free(). Returns 0 and
-// sets `*text`, or kLessonNoText, kLessonUnloadable (no memory) or
-// kLessonDamaged; shows no message.
+// Zero bytes after a loaded text: its terminator and two more, so that a
+// damaged text ending in a lone style byte still leaves every paragraph walk
+// a terminator and an end marker inside the buffer.
+constexpr size_t kLessonTextZeros = 3;
+
+// Decompresses `record` into a new buffer of U + kLessonTextZeros bytes that
+// the caller releases with free(). Returns 0 and sets `*text`, or
+// kLessonNoText, kLessonUnloadable (no memory) or kLessonDamaged; shows no
+// message.
 int DecodeLessonRecord(const LessonRecord& record, char** text);
 
 // The container of `texts` (one lesson text per day), each compressed with

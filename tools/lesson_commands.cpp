@@ -42,7 +42,8 @@ bool LessonFromSet(const char* command, const ContainerSet& containers, LessonKe
                      code == kLessonDamaged ? "UnCompress() buffer error!" : "no such record");
         return false;
     }
-    text->assign(decoded, decoded + record.textLength + 1);
+    // The whole loaded buffer, as the reader's own copy command walks it.
+    text->assign(decoded, decoded + record.textLength + kLessonTextZeros);
     std::free(decoded);
     return true;
 }

@@ -1,6 +1,8 @@
 // Lesson keys given on the command line.
 #include "tools/lesson_keys_argument.h"
 
+#include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,11 +10,14 @@
 
 namespace {
 
+// Digits only: strtoul alone would also take leading blanks, a sign and a
+// second "0x".
 bool ParseNumber(const char* text, int base, unsigned long* value) {
     if (*text == '\0') return false;
-    char* end = nullptr;
-    *value = std::strtoul(text, &end, base);
-    return *end == '\0' && std::strchr(text, '-') == nullptr && std::strchr(text, ' ') == nullptr;
+    for (const char* c = text; *c != '\0'; ++c)
+        if (base == 16 ? !std::isxdigit(uint8_t(*c)) : !std::isdigit(uint8_t(*c))) return false;
+    *value = std::strtoul(text, nullptr, base);
+    return true;
 }
 
 }  // namespace

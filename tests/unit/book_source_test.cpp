@@ -39,7 +39,7 @@ TEST(BookSource, ParagraphsBecomeStyleIndentBodyAndZero) {
     Book book;
     std::vector<std::string> problems;
     ParseBookSource("a.txt",
-                    "# comment\r\n@month 1 Nisan\r\n\r\n@day 1\r\n"
+                    "\xEF\xBB\xBF# comment after a byte-order mark\r\n@month 1 Nisan\r\n\r\n@day 1\r\n"
                     "title Passover\n"
                     "rule\n"
                     "verse 1 In the beginning\n"

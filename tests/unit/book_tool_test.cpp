@@ -102,6 +102,22 @@ TEST(BookTool, TextIsTheClipboardFormInUtf8) {
     EXPECT_EQ(Tool("text 14/15 " + ShippedContainerFolder()).out, Tool("text 0x0E0F " + ShippedContainerFolder()).out);
 }
 
+// Every paragraph is a line, whatever it holds; the damaged text here ends
+// in a lone style byte, which the reader's copy command also writes as a line.
+TEST(BookTool, TextWritesEveryParagraphAsALine) {
+    ContainerSet set = ShippedContainers();
+    const std::vector<uint8_t> text = {0x01, 0x00, 'a', 0x00,  0x47, 0x30, 0x00, 0x81, 0x00, 0x00,
+                                       0xC7, 0x00, 0x00, 0x05};
+    size_t failed = 0;
+    ASSERT_EQ(BuildLessonContainer({text}, &set[0], &failed), 0);
+    const std::string folder = MakeScratchFolder();
+    std::string error;
+    ASSERT_TRUE(WriteContainerSet(folder, set, &error)) << error;
+    const ToolRun run = Tool("text 0x0101 " + folder);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "a\r\n" + std::string(48, '-') + "\r\n" + "\r\n\r\n" + "\r\n\r\n" + "\r\n");
+}
+
 TEST(BookTool, ExitCodes) {
     const std::string dir = ShippedContainerFolder();
     EXPECT_EQ(Tool("text 0x021E " + dir).status, 1) << "no record";
@@ -109,6 +125,11 @@ TEST(BookTool, ExitCodes) {
     EXPECT_EQ(Tool("text 0x0F01 " + dir).status, 1) << "no container";
     EXPECT_EQ(Tool("text 0x10000 " + dir).status, 2);
     EXPECT_EQ(Tool("text seven " + dir).status, 2);
+    for (const char* key : {"0x0x0101", "+257", "0x+101", "\"\t257\"", "1/+1", "0x"})
+        EXPECT_EQ(Tool(std::string("text ") + key + " " + dir).status, 2) << key;
+    const ToolRun upper = Tool("text 0X0101 " + dir);
+    EXPECT_EQ(upper.status, 0);
+    EXPECT_EQ(Tool("text 01/01 " + dir).out, upper.out);
     EXPECT_EQ(Tool("text 0x0101").status, 2);
     EXPECT_EQ(Tool("build " + kBook).status, 2);
     EXPECT_EQ(Tool("verify").status, 2);

@@ -143,4 +143,24 @@ TEST(LessonContainer, VerificationFindsDamage) {
     }
 }
 
+// A text the reader cannot show (it rejects an empty first paragraph) is a
+// problem; a rule first is fine.
+TEST(LessonContainer, VerificationWantsAShowableFirstParagraph) {
+    const auto problemsWithFirst = [](Bytes first) {
+        std::vector<Bytes> texts;
+        for (const BookEntry& e : ShippedBook().months[0].days) texts.push_back(e.text);
+        first.insert(first.end(), texts[0].begin(), texts[0].end());
+        texts[0] = first;
+        ContainerSet set = ShippedContainers();
+        size_t failed = 0;
+        EXPECT_EQ(BuildLessonContainer(texts, &set[0], &failed), 0);
+        std::vector<std::string> problems;
+        VerifyContainerSet(set, &problems);
+        return problems;
+    };
+    EXPECT_EQ(problemsWithFirst({0x81, 0x00, 0x00}),
+              std::vector<std::string>{"1001.bin: record 1: text begins with an empty paragraph"});
+    EXPECT_TRUE(problemsWithFirst({0x47, 0xAC, 0x00}).empty());
+}
+
 }  // namespace

@@ -194,4 +194,20 @@ TEST_F(LessonLoaderTest, SurplusCompressedBytesAreIgnored) {
     EXPECT_EQ(TakeLessonDataMessages(), "");
 }
 
+// The body length bounds the walk to a record, not the bytes the record then
+// reads: a header that claims too little still gives its first record.
+TEST_F(LessonLoaderTest, ShortBodyLengthBoundsOnlyTheWalk) {
+    Bytes c = Container({{{'o', 'k', 0x00}, 3}, {{'n', 0x00}, 2}});
+    c[0] = 0;
+    c[1] = 5;
+    SetLessonContainerFolder(FolderWithNisan(c));
+    int code = 0;
+    Text first = Load(0x0101, &code);
+    ASSERT_NE(first, nullptr) << code;
+    EXPECT_STREQ(first.get(), "ok");
+    EXPECT_EQ(Load(0x0102, &code), nullptr);
+    EXPECT_EQ(code, kLessonNoRecord) << "the second record lies past the body";
+    EXPECT_EQ(TakeLessonDataMessages(), "");
+}
+
 }  // namespace
