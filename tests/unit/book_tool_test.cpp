@@ -125,7 +125,7 @@ TEST(BookTool, ExitCodes) {
     EXPECT_EQ(Tool("text 0x0F01 " + dir).status, 1) << "no container";
     EXPECT_EQ(Tool("text 0x10000 " + dir).status, 2);
     EXPECT_EQ(Tool("text seven " + dir).status, 2);
-    for (const char* key : {"0x0x0101", "+257", "0x+101", "\"\t257\"", "1/+1", "0x"})
+    for (const char* key : {"0x0x0101", "+257", "0x+101", "\"$(printf '\\t257')\"", "1/+1", "0x"})
         EXPECT_EQ(Tool(std::string("text ") + key + " " + dir).status, 2) << key;
     const ToolRun upper = Tool("text 0X0101 " + dir);
     EXPECT_EQ(upper.status, 0);
