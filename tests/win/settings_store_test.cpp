@@ -121,14 +121,20 @@ TEST_F(SettingsStore, TheEndWritesTheSettingsAndLetsGoOfThePane) {
     EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 
     // Whatever still arrives finds no pane and leaves it alone.
-    const UINT messages[] = {WM_KEYDOWN, WM_VSCROLL, WM_MOUSEWHEEL, WM_LBUTTONDOWN};
-    for (UINT input : messages) {
-        const WPARAM wParam = input == WM_KEYDOWN ? VK_NEXT
-                              : input == WM_VSCROLL ? SB_PAGEDOWN
-                              : input == WM_MOUSEWHEEL ? MAKEWPARAM(0, static_cast<WORD>(-240))
-                                                       : 0;
-        MainWindowProc(window, input, wParam, MAKELPARAM(20, 20));
-        EXPECT_EQ(g_app.pane, nullptr);
+    const struct {
+        UINT message;
+        WPARAM wParam;
+    } arriving[] = {
+        {WM_KEYDOWN, VK_NEXT},
+        {WM_VSCROLL, SB_PAGEDOWN},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240))},
+        {WM_LBUTTONDOWN, 0},
+        {WM_SIZE, SIZE_RESTORED},
+        {WM_PAINT, 0},
+    };
+    for (const auto& input : arriving) {
+        MainWindowProc(window, input.message, input.wParam, MAKELPARAM(20, 20));
+        EXPECT_EQ(g_app.pane, nullptr) << input.message;
     }
     DestroyWindow(window);
 }
