@@ -36,10 +36,10 @@ test: host asan win64 fuzz-build
 	@tail -n 3 build/asan/ctest.log
 	@echo "== Windows-side and end-to-end tests under wine"
 	@scripts/with-wine.sh ctest --test-dir build/win64 --output-on-failure
+	@echo "== fuzzing the lesson data and the settings briefly"
+	@scripts/fuzz.sh 8
 	@echo "== native unit tests"
 	@cd build/host && ctest --output-on-failure -j $(JOBS)
-	@echo "== fuzzing the lesson data briefly"
-	@scripts/fuzz.sh 8
 
 run: win64
 	@scripts/run.sh
