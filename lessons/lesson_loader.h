@@ -7,11 +7,12 @@
 #include "lessons/lesson_container.h"
 #include "lessons/lesson_key.h"
 
-// The text of the lesson named by `key`: a new buffer of U + 3 bytes, the
-// text and three zero bytes, that the caller releases with free(), or null. On failure the
-// code (kLessonNoContainer .. kLessonDamaged) is stored in `*errorOut` when
-// it is given; on success `*errorOut` is left alone. Key 0 gives null and no
-// code. Damaged compressed data also shows "UnCompress() buffer error!".
+// The text of the lesson named by `key`: a new buffer of the text and
+// kLessonTextZeros zero bytes that the caller releases with free(), or null.
+// On failure the code (kLessonNoContainer .. kLessonDamaged) is stored in
+// `*errorOut` when it is given; on success `*errorOut` is left alone. Key 0
+// gives null and no code. Damaged compressed data also shows
+// "UnCompress() buffer error!".
 char* LoadLessonText(LessonKey key, int* errorOut);
 
 // The same for record `index` of a container already in memory.
