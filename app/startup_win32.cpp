@@ -8,25 +8,11 @@
 #include "app/scroll_input.h"
 #include "app/settings.h"
 #include "app/settings_win32.h"
+#include "app/single_instance_win32.h"
 #include "lessons/lesson_key.h"
 #include "resource_ids.h"
 
 namespace {
-
-// A copy in front is moved to today; a copy behind another program is
-// brought to the front on its day; a copy whose dialog is in front is left
-// alone.
-void HandOver(HWND running) {
-    HWND foreground = GetForegroundWindow();
-    HWND topmost = foreground;
-    while (topmost != nullptr) {
-        HWND parent = GetParent(topmost);
-        if (parent == nullptr) break;
-        topmost = parent;
-    }
-    if (running == foreground) SendMessageW(running, WM_COMMAND, CMD_TODAY, 0);
-    if (running != topmost) SetForegroundWindow(running);
-}
 
 void RegisterMainWindowClass() {
     WNDCLASSW windowClass{};
@@ -60,10 +46,7 @@ HWND CreateMainWindow() {
 }  // namespace
 
 HWND InitInstance(int showCommand) {
-    if (HWND running = FindWindowW(kMainWindowClass, kMainWindowTitle)) {
-        HandOver(running);
-        return nullptr;
-    }
+    if (!ClaimSingleInstance()) return nullptr;
     InitCommonControls();
     LoadSettings();
     SetCurrentDay(0, false);

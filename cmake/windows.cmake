@@ -32,7 +32,7 @@ endif()
 # The end-to-end driver starts Varidel.exe and works it as a person would.
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_driver ${e2e_sources})
-target_link_libraries(e2e_driver PRIVATE varidel GTest::gtest)
+target_link_libraries(e2e_driver PRIVATE varidel GTest::gtest ntdll)
 target_link_options(e2e_driver PRIVATE -static -municode)
 target_compile_definitions(e2e_driver PRIVATE UNICODE _UNICODE)
 add_dependencies(e2e_driver Varidel)
