@@ -44,8 +44,14 @@ struct RestorePlan {
 
 // How to restore what was read. The window is moved only to a rectangle of
 // positive size whose edges fit in 32 bits; the platform side also drops a
-// rectangle that lies on no monitor. A stored minimized or hidden state opens
-// normal; a missing value, or one that is no show state, gives way to the
-// launcher's command, which is taken as given (a shortcut set to start
-// minimized starts minimized).
+// rectangle that lies on no monitor, and fits any other to the work area of
+// the monitor it lies most on (FitInWorkArea). A stored minimized or hidden
+// state opens normal; a missing value, or one that is no show state, gives
+// way to the launcher's command, which is taken as given (a shortcut set to
+// start minimized starts minimized).
 RestorePlan PlanRestore(const StoredPlacement& stored, int32_t launcherShowCmd);
+
+// The window rectangle moved inside the work area, and cut to it where it is
+// wider or taller, so that its frame, scroll bar and date strip can be
+// reached; a rectangle that fits comes back unchanged. Screen coordinates.
+EdgeRect FitInWorkArea(const EdgeRect& window, const EdgeRect& workArea);

@@ -37,9 +37,16 @@ void RestoreWindowPlacement(HWND window, int showCommand) {
     const RestorePlan plan = PlanRestore(stored, showCommand);
     const RECT rect{plan.left, plan.top, plan.left + plan.width, plan.top + plan.height};
     // A rectangle on a monitor that is gone leaves the window where the
-    // system put it.
-    if (plan.move && MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr) {
-        MoveWindow(window, plan.left, plan.top, plan.width, plan.height, TRUE);
+    // system put it; one saved on a larger screen is fitted to this one.
+    HMONITOR monitor = plan.move ? MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) : nullptr;
+    MONITORINFO monitorInfo{};
+    monitorInfo.cbSize = sizeof(monitorInfo);
+    if (monitor != nullptr && GetMonitorInfoW(monitor, &monitorInfo)) {
+        const RECT& work = monitorInfo.rcWork;
+        const EdgeRect fitted = FitInWorkArea({rect.left, rect.top, rect.right, rect.bottom},
+                                              {work.left, work.top, work.right, work.bottom});
+        MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left,
+                   fitted.bottom - fitted.top, TRUE);
     }
     ShowWindow(window, plan.showCmd);
 }

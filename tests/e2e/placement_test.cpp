@@ -135,6 +135,20 @@ TEST_F(Placement, APlaceOnNoMonitorOpensWhereTheSystemPutsIt) {
     EXPECT_EQ(CloseApp(app), 0u);
 }
 
+TEST_F(Placement, APlaceSavedOnALargerScreenOpensInsideThisOne) {
+    // Wider and taller than the screen, and hanging over its top left corner.
+    StorePlace({-400, -300, 2600, 1900});
+    RunningApp app = StartApp();
+    ASSERT_NE(app.window, nullptr);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(app.window, MONITOR_DEFAULTTONEAREST), &monitor));
+    EXPECT_TRUE(SameRect(WindowRect(app), monitor.rcWork))
+        << Describe(WindowRect(app)) << " in " << Describe(monitor.rcWork);
+    EXPECT_TRUE(SaveScreenshot(app.window, L"larger_place"));
+    EXPECT_EQ(CloseApp(app), 0u);
+}
+
 TEST_F(Placement, TheEndOfTheSessionKeepsWhatTheReaderChose) {
     StorePlace(kPlace);
     RunningApp app = StartApp();

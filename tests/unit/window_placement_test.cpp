@@ -79,3 +79,38 @@ TEST(PlanRestore, ShowStates) {
         EXPECT_EQ(PlanRestore({0, 0, 0, 0, kNoStoredShowCmd}, launcher).showCmd, launcher);
     }
 }
+
+TEST(FitInWorkArea, MovesInsideAndShrinksOnlyWhereNeeded) {
+    constexpr EdgeRect kScreen{0, 0, 1024, 768};
+    constexpr EdgeRect kSmall{0, 0, 320, 240};
+    constexpr EdgeRect kLeftMonitorBelowABar{-1280, 30, 0, 1024};
+    const struct {
+        const char* what;
+        EdgeRect window, work, expected;
+    } cases[] = {
+        {"fits", {100, 60, 600, 460}, kScreen, {100, 60, 600, 460}},
+        {"fills it exactly", kScreen, kScreen, kScreen},
+        {"over the right and bottom edges", {700, 500, 1200, 900}, kScreen, {524, 368, 1024, 768}},
+        {"over the left and top edges", {-300, -20, 300, 480}, kScreen, {0, 0, 600, 500}},
+        {"larger than a small screen", {50, 40, 750, 600}, kSmall, kSmall},
+        {"wider only", {-100, 200, 1500, 700}, kScreen, {0, 200, 1024, 700}},
+        {"taller only", {100, -50, 400, 2000}, kScreen, {100, 0, 400, 768}},
+        {"fits a monitor left of the main one", {-1200, 100, -600, 600}, kLeftMonitorBelowABar,
+         {-1200, 100, -600, 600}},
+        {"under its bar", {-900, 0, -300, 500}, kLeftMonitorBelowABar, {-900, 30, -300, 530}},
+        {"partly on the main screen", {-200, 100, 400, 600}, kLeftMonitorBelowABar,
+         {-600, 100, 0, 600}},
+    };
+    for (const auto& c : cases) {
+        const EdgeRect fitted = FitInWorkArea(c.window, c.work);
+        EXPECT_EQ(fitted.left, c.expected.left) << c.what;
+        EXPECT_EQ(fitted.top, c.expected.top) << c.what;
+        EXPECT_EQ(fitted.right, c.expected.right) << c.what;
+        EXPECT_EQ(fitted.bottom, c.expected.bottom) << c.what;
+        // Fitted once is fitted for good.
+        const EdgeRect again = FitInWorkArea(fitted, c.work);
+        EXPECT_TRUE(again.left == fitted.left && again.top == fitted.top &&
+                    again.right == fitted.right && again.bottom == fitted.bottom)
+            << c.what;
+    }
+}
