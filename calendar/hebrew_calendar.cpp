@@ -23,7 +23,9 @@ bool IsSupportedDay(AbsoluteDay day) {
 }
 
 bool HebrewLeapYear(int32_t year) {
-    return (7 * year + 1) % 19 < 7;
+    // In 64 bits, so that any year a caller hands in (a damaged setting, a
+    // caption of an arbitrary date) is answered without overflow.
+    return (7 * int64_t{year} + 1) % 19 < 7;
 }
 
 int32_t LastMonthOfHebrewYear(int32_t year) {

@@ -2,6 +2,15 @@
 # through wine (the toolchain's CMAKE_CROSSCOMPILING_EMULATOR).
 enable_language(RC)
 
+# MinGW links its runtime statically and needs -municode for the wide entry
+# points; MSVC finds wWinMain and wmain by itself.
+set(link_static)
+set(link_unicode)
+if(MINGW)
+  set(link_static -static)
+  set(link_unicode -municode)
+endif()
+
 list(FILTER VARIDEL_WIN32_SOURCES EXCLUDE REGEX "winmain_win32\\.cpp$")
 add_library(varidel STATIC ${VARIDEL_CORE_SOURCES} ${VARIDEL_WIN32_SOURCES})
 target_include_directories(varidel PUBLIC ${CMAKE_SOURCE_DIR})
@@ -11,21 +20,19 @@ target_link_libraries(varidel PUBLIC comctl32 comdlg32 gdi32 user32 advapi32 she
 
 add_executable(Varidel WIN32 app/winmain_win32.cpp resources/varidel.rc)
 target_link_libraries(Varidel PRIVATE varidel)
-target_link_options(Varidel PRIVATE -municode -static)
+target_link_options(Varidel PRIVATE ${link_unicode} ${link_static})
 set_target_properties(Varidel PROPERTIES OUTPUT_NAME Varidel)
 target_include_directories(Varidel PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR})
 include(cmake/resources.cmake OPTIONAL)
 
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+varidel_find_gtest()
 
 # Tests of the Win32 glue inside one process (GDI surface, resources, registry).
 file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
 if(win_test_sources)
   add_executable(win_tests ${win_test_sources})
   target_link_libraries(win_tests PRIVATE varidel GTest::gtest_main)
-  target_link_options(win_tests PRIVATE -static)
+  target_link_options(win_tests PRIVATE ${link_static})
   add_test(NAME win_tests COMMAND win_tests)
 endif()
 
@@ -33,10 +40,10 @@ endif()
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_driver ${e2e_sources})
 target_link_libraries(e2e_driver PRIVATE varidel GTest::gtest ntdll)
-target_link_options(e2e_driver PRIVATE -static -municode)
+target_link_options(e2e_driver PRIVATE ${link_static} ${link_unicode})
 target_compile_definitions(e2e_driver PRIVATE UNICODE _UNICODE)
 add_dependencies(e2e_driver Varidel)
 add_test(NAME e2e COMMAND e2e_driver $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/shots)
 
 add_executable(close_varidel scripts/close_varidel.cpp)
-target_link_options(close_varidel PRIVATE -static)
+target_link_options(close_varidel PRIVATE ${link_static})

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (std::strcmp(argv[1], "--version") == 0) {
-        std::printf("varidel-book 1.84a\n");
+        std::printf("varidel-book " VARIDEL_VERSION_TEXT "\n");
         return kExitOk;
     }
     for (const BookCommand& command : kCommands) {
