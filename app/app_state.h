@@ -21,8 +21,7 @@ constexpr uint32_t kFlagDayChosen = 0x00000004;       // the reader chose the da
 constexpr uint32_t kFlagMatchCase = 0x00000020;       // search matches case
 constexpr uint32_t kFlagScrollBar = 0x00000040;       // vertical scroll bar on the right
 constexpr uint32_t kFlagScrollBarLeft = 0x00000080;   // vertical scroll bar on the left
-constexpr uint32_t kFlagClickSplitsRows = 0x10000000; // click paging: upper/lower half
-constexpr uint32_t kFlagClickPaging = 0x80000000;     // a click in the text pages
+// Bits 20-22 and 24-31 shape paging: view/pane.h.
 constexpr uint32_t kDefaultFlags = 0xD1140040;
 
 constexpr int kSearchStringSize = 34;  // 33 characters and a zero byte

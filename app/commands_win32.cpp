@@ -4,32 +4,17 @@
 #include "app/app_state.h"
 #include "app/command_targets_win32.h"
 #include "app/day_navigation_win32.h"
+#include "app/modal_win32.h"
+#include "app/reading_pane_win32.h"
 #include "resource_ids.h"
-#include "view/gdi_surface_win32.h"
-#include "view/pane_win32.h"
-#include "view/view_fonts.h"
 
 namespace {
 
-void RunDialog(HWND owner, int id, DLGPROC procedure, LPARAM parameter) {
-    DialogBoxParamW(g_app.instance, MAKEINTRESOURCEW(id), owner, procedure, parameter);
-}
-
-// After the font chooser's OK: the caption in the new face, then the pane.
+// After the font chooser's OK the caption and the pane take the new font.
 void ChooseReadingFont(HWND window) {
-    if (DialogBoxParamW(g_app.instance, MAKEINTRESOURCEW(IDD_FONT), window, FontDialogProc,
-                        reinterpret_cast<LPARAM>(&g_app.font)) != 1) {
-        return;
+    if (RunDialog(window, IDD_FONT, FontDialogProc, reinterpret_cast<LPARAM>(&g_app.font)) == 1) {
+        ApplyReadingFont(window);
     }
-    HDC dc = GetDC(window);
-    CreateCaptionFont();
-    // The old caption goes first: the new one is drawn transparently.
-    const Rect32& strip = g_app.captionStrip;
-    FillFrame(dc, strip.left, strip.top, strip.width, strip.height, LTGRAY_BRUSH);
-    SetBkMode(dc, TRANSPARENT);
-    DrawCaption(dc);
-    ReleaseDC(window, dc);
-    SetViewFont(g_app.pane, &g_app.font);
 }
 
 }  // namespace

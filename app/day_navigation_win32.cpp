@@ -4,9 +4,11 @@
 #include <cstdlib>
 
 #include "app/app_state.h"
+#include "app/modal_win32.h"
+#include "app/current_day.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_loader.h"
-#include "view/pane_win32.h"
+#include "app/reading_pane_win32.h"
 #include "view/text_view.h"
 
 namespace {
@@ -35,7 +37,7 @@ void GoToDay(HWND window, AbsoluteDay day) {
     char* text = LoadLessonText(g_app.Lesson, nullptr);
     if (text == nullptr || !ShowLessonText(text)) {
         SetCurrentDay(previous, false);
-        MessageBoxW(window, L"Could not access the\r\nThe lesson for the selected day", L"Error",
+        ShowMessage(window, L"Could not access the\r\nThe lesson for the selected day", L"Error",
                     MB_ICONWARNING);
         return;
     }

@@ -11,7 +11,7 @@
 #include "app/settings.h"
 #include "app/settings_win32.h"
 #include "app/toolbar_win32.h"
-#include "view/pane_win32.h"
+#include "app/reading_pane_win32.h"
 
 const wchar_t kMainWindowClass[] = L"Varidel-English";
 const wchar_t kMainWindowTitle[] = L"Varidel";
@@ -40,7 +40,7 @@ void OnCreate(HWND window) {
 }
 
 void OnDestroy(HWND window) {
-    if (g_app.pane != nullptr) ReleasePaneContext(window);
+    CloseReadingPane(window);
     DestroyWindow(g_app.toolbar);
     g_app.toolbar = nullptr;
     SaveWindowPlacement(window);
@@ -79,6 +79,11 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
     return 1;
 }
 
+// Odd but kept on purpose: the pane moves first, the default procedure then
+// sees the request as well, and the bar is set only when the pane moved, so
+// a request that changes nothing (a drag past the end) costs no redraw of
+// the bar. The answer is 1, as the reader has always answered; nothing
+// reads it.
 LRESULT OnVerticalScroll(HWND window, WPARAM wParam, LPARAM lParam) {
     const int32_t lines = g_app.pane == nullptr
                               ? 0
@@ -109,6 +114,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY: OnDestroy(window); return 0;
     case WM_ENDSESSION: OnEndSession(window, wParam); return 0;
     case WM_SIZE: OnPaneResize(window, lParam); return 0;
+    // Every paint bit but the erase: the class's white brush has already
+    // cleared what needs painting.
     case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
     case WM_HELP: ShowAboutBox(window); return 0;
     case WM_KEYDOWN: return OnKeyDown(window, wParam);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/current_day.h"
 #include "view/text_view.h"
 
 bool DecodeStoredInt(uint32_t type, const uint8_t* data, size_t size, int32_t* value) {

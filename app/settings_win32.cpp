@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/modal_win32.h"
 #include "app/settings.h"
 #include "view/text_view.h"
 
@@ -98,7 +99,7 @@ bool WriteRegistryBinary(const char16_t* name, const void* bytes, size_t count) 
 void* AllocOrQuit(size_t byteCount) {
     void* block = malloc(byteCount != 0 ? byteCount : 1);
     if (block != nullptr) return block;
-    MessageBoxW(nullptr, L"There is not enough memory, aborting", L"Error", MB_ICONERROR);
+    ShowMessage(nullptr, L"There is not enough memory, aborting", L"Error", MB_ICONERROR);
     SaveSettingsAndQuit();
     return nullptr;
 }

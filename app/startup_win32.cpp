@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
+#include "app/current_day.h"
 #include "app/main_window_win32.h"
 #include "app/scroll_input.h"
 #include "app/settings.h"

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/modal_win32.h"
 #include "app/settings.h"
 #include "app/startup_win32.h"
+#include "lessons/lesson_platform_win32.h"
 #include "resource_ids.h"
 
 namespace {
@@ -22,7 +24,10 @@ bool RunsOnOldConsumerWindows() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     g_app = AppState{};
     g_app.instance = instance;
+    SetLessonResourceModule(instance);
+    SetCoreMessageHook(ShowCoreMessageBox);
     if (RunsOnOldConsumerWindows()) {
+        // The 8-bit call: the wide one does nothing on those systems.
         MessageBoxA(nullptr,
                     "This Application does NOT run on:\n\n\tWINDOWS 95\n\tWINDOWS 98\n\tWINDOWS ME\n",
                     "www.quorrin.example", MB_ICONERROR);

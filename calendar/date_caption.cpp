@@ -5,23 +5,22 @@
 
 namespace {
 
-constexpr const char* kCommonYearMonths[13] = {
-    nullptr, "Nisan",  "Iyyar",    "Sivan",  "Tamuz", "Av",     "Elul",
-    "Tishrei", "Cheshvan", "Kislev", "Tevet", "Shevat", "Adar",
+// Months 1..11, the Adar of a common year, then Adar I and Adar II of a leap
+// year.
+constexpr const char* kMonthNames[] = {
+    nullptr, "Nisan",  "Iyyar",    "Sivan",  "Tamuz", "Av",     "Elul",   "Tishrei",
+    "Cheshvan", "Kislev", "Tevet", "Shevat", "Adar", "Adar I", "Adar II",
 };
-
-constexpr const char* kLeapYearMonths[14] = {
-    nullptr, "Nisan",  "Iyyar",    "Sivan",  "Tamuz", "Av",     "Elul",
-    "Tishrei", "Cheshvan", "Kislev", "Tevet", "Shevat", "Adar I", "Adar II",
-};
+constexpr int32_t kLeapAdarOffset = 1;  // from month 12 or 13 to its leap-year name
 
 }  // namespace
 
-const char* HebrewMonthName(int32_t month, int32_t year) {
-    const bool leap = HebrewLeapYear(year);
-    if (month < 1 || month > (leap ? 13 : 12)) return nullptr;
-    return leap ? kLeapYearMonths[month] : kCommonYearMonths[month];
+const char* MonthName(int32_t month, bool leapYear) {
+    if (month < 1 || month > (leapYear ? 13 : 12)) return nullptr;
+    return kMonthNames[leapYear && month >= 12 ? month + kLeapAdarOffset : month];
 }
+
+const char* HebrewMonthName(int32_t month, int32_t year) { return MonthName(month, HebrewLeapYear(year)); }
 
 int32_t FormatHebrewDateCaption(HebrewDate date, char* field) {
     const char* name = HebrewMonthName(date.month, date.year);

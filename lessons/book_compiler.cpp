@@ -5,7 +5,8 @@
 
 #include "lessons/lesson_codec.h"
 #include "lessons/lesson_container.h"
-#include "lessons/lesson_paragraphs.h"
+#include "lessons/lesson_key.h"
+#include "lessons/lesson_text.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ std::string TextProblem(const std::vector<uint8_t>& text) {
     if (end == 0 || end + 2 != text.size() || text[end] != 0 || text[end + 1] != 0)
         return "text does not end in its end marker and two zero bytes";
     if (paragraphs.empty()) return "text has no paragraph";
-    if (paragraphs.front().length == 0 && !IsRuleParagraph(paragraphs.front().style))
+    if (paragraphs.front().length == 0 && !IsRule(paragraphs.front().style))
         return "text begins with an empty paragraph";
     return "";
 }

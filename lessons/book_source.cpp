@@ -5,9 +5,17 @@
 #include <cstring>
 
 #include "lessons/lesson_container.h"
-#include "lessons/lesson_paragraphs.h"
+#include "lessons/lesson_key.h"
+#include "lessons/lesson_text.h"
 
 namespace {
+
+// A paragraph kind with a name in the source.
+struct ParagraphKind {
+    const char* name;
+    uint8_t style;
+    uint8_t indent;
+};
 
 const std::vector<ParagraphKind> kKinds = {
     {"date", 0xC2, 0x00},      {"title", 0xCC, 0x00},      {"heading", 0xC1, 0x00},
@@ -16,11 +24,6 @@ const std::vector<ParagraphKind> kKinds = {
     {"item+24", 0x81, 0x58},   {"rule", 0x47, 0xAC},       {"rule24", 0xC7, 0xAC},
     {"rule74", 0xC7, 0xC5},    {"rule100", 0xC7, 0xD2},    {"verse", 0x01, 0xC0},
     {"last-verse", 0x81, 0xC0},
-};
-
-const char* const kMonthNames[15] = {
-    nullptr, "Nisan",  "Iyyar",    "Sivan",  "Tamuz", "Av",     "Elul",   "Tishrei",
-    "Cheshvan", "Kislev", "Tevet", "Shevat", "Adar I", "Adar II", "Adar",
 };
 
 constexpr uint8_t kEntryTail[3] = {0, 0, 0};  // end marker and two more zeros
@@ -217,7 +220,7 @@ void AddParagraph(ParseState* s, int lineNumber, const std::string& line) {
         return;
     }
     std::vector<uint8_t>& text = s->entry->text;
-    if (text.empty() && body.empty() && !IsRuleParagraph(style)) {
+    if (text.empty() && body.empty() && !IsRule(style)) {
         Problem(s, lineNumber, "an entry must begin with a rule or a paragraph with text");
         return;
     }
@@ -237,11 +240,8 @@ void AppendEscaped(std::string* out, const LessonParagraph& p) {
         } else if (b < 0x20 || b == 0x7F || (b >= 0x80 && b <= 0x9F) || (b == ' ' && last)) {
             std::snprintf(escape, sizeof escape, "\\x%02X", b);
             *out += escape;
-        } else if (b < 0x80) {
-            *out += char(b);
         } else {
-            *out += char(0xC0 | (b >> 6));
-            *out += char(0x80 | (b & 0x3F));
+            AppendLatin1AsUtf8(out, &b, 1);
         }
     }
 }
@@ -256,13 +256,7 @@ std::string KindName(uint8_t style, uint8_t indent) {
 
 }  // namespace
 
-const std::vector<ParagraphKind>& ParagraphKinds() { return kKinds; }
-
 std::string SourcePlace(const std::string& file, int line) { return file + ":" + std::to_string(line) + ": "; }
-
-const char* LessonMonthName(int lessonMonth) {
-    return lessonMonth >= 1 && lessonMonth <= 14 ? kMonthNames[lessonMonth] : "?";
-}
 
 void ParseBookSource(const std::string& file, const std::string& content, Book* book,
                      std::vector<std::string>* problems) {

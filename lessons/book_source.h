@@ -35,19 +35,8 @@ struct Book {
     std::array<BookMonth, kLessonMonths> months;  // index lesson month - 1
 };
 
-// A paragraph kind with a name in the source.
-struct ParagraphKind {
-    const char* name;
-    uint8_t style;
-    uint8_t indent;
-};
-const std::vector<ParagraphKind>& ParagraphKinds();
-
 // "FILE:LINE: ", the start of a problem found in a source.
 std::string SourcePlace(const std::string& file, int line);
-
-// Month names of lesson months 1..14 ("Nisan" .. "Adar II", "Adar").
-const char* LessonMonthName(int lessonMonth);
 
 // Adds the months of one source file to `book`. Problems are appended as
 // "FILE:LINE: message".

@@ -1,12 +1,17 @@
-// Lesson keys and the current day.
+// Lesson keys of Hebrew dates, and the days of lesson keys.
 #include "lessons/lesson_key.h"
 
-#include "app/app_state.h"
 #include "calendar/date_caption.h"
 
 LessonKey LessonKeyForDate(HebrewDate date) {
     const int month = (date.month == 12 && !HebrewLeapYear(date.year)) ? kCommonYearAdar : date.month;
     return MakeLessonKey(month, date.day);
+}
+
+const char* LessonMonthName(int lessonMonth) {
+    const bool leapAdar = lessonMonth == 12 || lessonMonth == 13;
+    const char* name = MonthName(lessonMonth == kCommonYearAdar ? 12 : lessonMonth, leapAdar);
+    return name != nullptr ? name : "?";
 }
 
 AbsoluteDay DayForLessonKey(LessonKey key, int32_t currentYear) {
@@ -21,25 +26,4 @@ AbsoluteDay DayForLessonKey(LessonKey key, int32_t currentYear) {
         if (HebrewLeapYear(year)) ++year;
     }
     return AbsoluteFromHebrew({month, day, year});
-}
-
-void DeriveDateAndCaption() {
-    g_app.hebrewDate = HebrewFromAbsolute(g_app.Day);
-    g_app.captionLength = FormatHebrewDateCaption(g_app.hebrewDate, g_app.caption);
-    if (g_app.captionLength == 0) g_app.caption[0] = '\0';
-}
-
-void SetCurrentDay(AbsoluteDay day, bool keepLastPosition) {
-    if (day == 0 && (g_app.Flags & kFlagDayChosen) && !keepLastPosition) return;
-    if (day != 0) {
-        g_app.Flags |= kFlagDayChosen;
-    } else {
-        day = AbsoluteFromGregorian(TodayGregorian());
-        g_app.Flags &= ~kFlagDayChosen;
-    }
-    if (day == g_app.Day) return;
-    if (!keepLastPosition) g_app.LastPosition = 0;
-    g_app.Day = day;
-    DeriveDateAndCaption();
-    g_app.Lesson = LessonKeyForDate(g_app.hebrewDate);
 }

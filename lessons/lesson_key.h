@@ -1,5 +1,5 @@
 // Lesson keys: the name of one book entry (lesson month in the high byte,
-// day in the low byte), and the current day of the reader.
+// day in the low byte).
 #pragma once
 
 #include <cstdint>
@@ -19,16 +19,11 @@ constexpr int LessonDay(LessonKey key) { return key & 0xFF; }
 
 LessonKey LessonKeyForDate(HebrewDate date);
 
+// Name of lesson month 1..14 ("Nisan" .. "Adar I", "Adar II", "Adar"); "?"
+// for any other.
+const char* LessonMonthName(int lessonMonth);
+
 // The day on which an entry found away from the current day is shown: the
 // key's day in the current Hebrew year (Adar II: the next leap year; the
 // common-year Adar: the next common year).
 AbsoluteDay DayForLessonKey(LessonKey key, int32_t currentYear);
-
-// Makes `day` (0 = today) the current day of g_app: its Hebrew date, caption
-// and lesson key. `keepLastPosition` false resets the stored scroll position
-// when the day changes. Does not load or lay out the lesson.
-void SetCurrentDay(AbsoluteDay day, bool keepLastPosition);
-
-// Derives the Hebrew date and caption of g_app.Day (the settings loader uses
-// this for a stored day).
-void DeriveDateAndCaption();

@@ -1,6 +1,8 @@
 // Fetching one lesson: container, record walk, decompression.
 #include "lessons/lesson_loader.h"
 
+#include "lessons/core_message.h"
+
 const char kUnCompressMessage[] = "UnCompress() buffer error!";
 
 namespace {
@@ -18,7 +20,7 @@ char* LoadLessonFromContainer(const uint8_t* bytes, size_t size, int index, int*
     if (code != 0) return Fail(code, errorOut);
     char* text = nullptr;
     code = DecodeLessonRecord(record, &text);
-    if (code == kLessonDamaged) ShowLessonDataMessage(kUnCompressMessage);
+    if (code == kLessonDamaged) ShowCoreMessage(kUnCompressMessage, MessageOwner::None);
     if (code != 0) return Fail(code, errorOut);
     return text;
 }

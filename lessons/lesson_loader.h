@@ -18,16 +18,12 @@ char* LoadLessonText(LessonKey key, int* errorOut);
 // The same for record `index` of a container already in memory.
 char* LoadLessonFromContainer(const uint8_t* bytes, size_t size, int index, int* errorOut);
 
-// Platform services of the loader (lesson_platform_win32.cpp in the program,
-// lesson_platform_posix.cpp in the native build).
+// The platform service of the loader (lesson_platform_win32.cpp in the
+// program, lesson_platform_posix.cpp in the native build).
 
 // The bytes of container `id` (1001..1014): 0 with `*bytes` and `*size` set,
 // kLessonNoContainer when there is none, kLessonUnloadable when it is empty
 // or cannot be loaded. The bytes stay valid for the life of the process.
 int LessonContainerBytes(int id, const uint8_t** bytes, size_t* size);
-
-// Shows a message about the lesson data that has no owner window and no
-// caption of its own.
-void ShowLessonDataMessage(const char* text);
 
 extern const char kUnCompressMessage[];

@@ -1,4 +1,4 @@
-// Native platform services of the lesson loader.
+// The lesson loader's containers in the native build.
 #include "lessons/lesson_platform_posix.h"
 
 #include <fstream>
@@ -13,19 +13,12 @@ namespace {
 std::string g_folder;
 // Containers are read once and kept, as resources are in the program.
 std::map<int, std::vector<uint8_t>> g_containers;
-std::string g_messages;
 
 }  // namespace
 
 void SetLessonContainerFolder(const std::string& folder) {
     g_folder = folder;
     g_containers.clear();
-}
-
-std::string TakeLessonDataMessages() {
-    std::string messages;
-    messages.swap(g_messages);
-    return messages;
 }
 
 int LessonContainerBytes(int id, const uint8_t** bytes, size_t* size) {
@@ -41,9 +34,4 @@ int LessonContainerBytes(int id, const uint8_t** bytes, size_t* size) {
     *bytes = found->second.data();
     *size = found->second.size();
     return 0;
-}
-
-void ShowLessonDataMessage(const char* text) {
-    g_messages += text;
-    g_messages += '\n';
 }

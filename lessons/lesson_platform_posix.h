@@ -1,5 +1,4 @@
-// The loader's platform services in the native build: containers are files
-// NNNN.bin in a folder, and messages are kept for the caller to look at.
+// The loader's containers in the native build: files NNNN.bin in a folder.
 #pragma once
 
 #include <string>
@@ -7,6 +6,3 @@
 // Makes the loader read containers from `folder` (forgetting those read
 // before).
 void SetLessonContainerFolder(const std::string& folder);
-
-// Messages the loader has shown since the last call, one per line; clears them.
-std::string TakeLessonDataMessages();

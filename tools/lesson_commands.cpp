@@ -9,12 +9,15 @@
 
 #include "calendar/date_caption.h"
 #include "calendar/iso_date.h"
+#include "export/clipboard_text.h"
+#include "lessons/core_message.h"
 #include "lessons/book_files.h"
 #include "lessons/lesson_container.h"
+#include "lessons/lesson_text.h"
 #include "tools/book_commands.h"
 #include "tools/book_tool.h"
 #include "tools/lesson_keys_argument.h"
-#include "tools/lesson_plain_text.h"
+#include "tools/terminal_text.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -56,6 +59,19 @@ bool LoadSet(const char* command, const std::string& folder, ContainerSet* conta
     return false;
 }
 
+// The text that Copy puts on the clipboard, as UTF-8; false when the lesson
+// does not fit the buffer the reader sizes for it.
+bool ClipboardTextAsUtf8(const std::vector<uint8_t>& text, std::string* out) {
+    const char* lesson = reinterpret_cast<const char*>(text.data());
+    std::vector<char16_t> units(ClipboardTextSize(lesson) / 2);
+    if (LessonToClipboardText(lesson, units.data(), units.size() * 2) != 0) return false;
+    for (size_t i = 0; units[i] != 0; ++i) {
+        const uint8_t byte = static_cast<uint8_t>(units[i]);
+        AppendLatin1AsUtf8(out, &byte, 1);
+    }
+    return true;
+}
+
 void WriteBinary(const std::string& bytes) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
@@ -92,7 +108,12 @@ int RunText(int argc, char** argv) {
     std::vector<uint8_t> text;
     if (!LoadSet("text", argv[1], &containers) || !LessonFromSet("text", containers, key, &text))
         return kExitFailed;
-    WriteBinary(LessonClipboardText(text.data(), text.size()));
+    std::string out;
+    if (!ClipboardTextAsUtf8(text, &out)) {
+        std::fprintf(stderr, "varidel-book text: %s", TakeCoreMessages().c_str());
+        return kExitFailed;
+    }
+    WriteBinary(out);
     return kExitOk;
 }
 

@@ -12,8 +12,6 @@ constexpr int32_t kMaxOffset = 0xFFFF;
 constexpr int32_t kMaxLines = 0xFFFF;
 constexpr int32_t kSpareBytes = 64;
 
-bool IsRule(uint8_t style) { return (style & kStyleSizeMask) == kStyleSizeMask; }
-
 // True when the text's end marker lies below offset 65,535.
 bool FitsOffsets(const char* text) {
     int32_t p = 0;
@@ -94,20 +92,13 @@ int AddRule(Layout& layout, uint8_t style, uint8_t indent, int32_t body) {
     if (indent == 0) return kLayoutDone;
     if (int result = EnsureLine(layout.view, layout.line)) return result;
     const ViewFrame& frame = layout.view->frame;
-    int32_t width = indent <= 160 ? indent : (indent - 160) * frame.width * 2 / 100;
+    int32_t width = RulePixelWidth(indent, frame.width);
     if (width > frame.width) width = frame.width;
     if (width < 0) width = 0;
     TextLine& line = NewLine(layout, style, body);
     line.width = static_cast<uint16_t>(width);
     line.x = static_cast<uint16_t>(AlignedX(frame, style, width, 0, 0));
     return kLayoutDone;
-}
-
-// Bytes from `p` up to the first space or the end.
-int32_t WordLength(const char* p) {
-    int32_t n = 0;
-    while (p[n] != 0 && p[n] != ' ') ++n;
-    return n;
 }
 
 // MeasureFit for the bytes of a line, without measuring the rest of a long
@@ -154,7 +145,7 @@ int AddTextLines(Layout& layout, uint8_t style, uint8_t level, int32_t body) {
     int32_t left = static_cast<int32_t>(strlen(text + body));  // u
     int32_t hang = 0;                                          // t
     if (level != 0) {
-        layout.indent &= 0x3F;
+        layout.indent &= kIndentPixelsMask;
         hang = (level + 1) * layout.metrics.maxCharWidth / 2;
     }
     if (layout.indent >= frame.width) layout.indent = 0;
@@ -222,11 +213,11 @@ int LayParagraphs(Layout& layout) {
         if ((style & ~kStyleBlankAfter) == 0) style |= 0x01;
         const uint8_t indent = static_cast<uint8_t>(text[p + 1]);
         const int32_t body = p + 2;
-        uint8_t level = indent >> 6;
+        uint8_t level = static_cast<uint8_t>(LabelLevel(indent));
         if (level != 0 && text[body] == ' ' && layout.line > 0) {
             // A continuation keeps the text column of the paragraph before,
             // moved by the change of indent.
-            layout.indent = static_cast<uint16_t>(layout.indent + (indent & 0x3F) - (previousIndent & 0x3F));
+            layout.indent = static_cast<uint16_t>(layout.indent + (indent & kIndentPixelsMask) - (previousIndent & kIndentPixelsMask));
             level = 0;
         } else {
             layout.indent = indent;
@@ -243,6 +234,9 @@ int LayParagraphs(Layout& layout) {
 void ComputeLastTopLine(TextView* view) {
     view->lastTopLine = 0;
     if (view->lines == nullptr || view->visualLines == 0 || view->lineCount == 0) return;
+    // The frame height is taken as a signed 16-bit value, as every stored
+    // position is 16-bit: a frame over 32,767 pixels counts as negative and
+    // fits no line, so the last screenful starts at the last line.
     int32_t room = static_cast<int16_t>(view->frame.height);
     int32_t fitting = 0;
     for (int32_t i = view->lineCount - 1; i >= 0; --i) {

@@ -7,8 +7,6 @@
 
 namespace {
 
-bool IsRule(uint8_t style) { return (style & kStyleSizeMask) == kStyleSizeMask; }
-
 // Where painting starts: the first line, its y and the room below it.
 struct PaintCursor {
     TextLine* line;
@@ -54,15 +52,9 @@ uint8_t StartKey(const TextLine* line) {
     return (line->style == 0 || IsRule(line->style)) ? kRegularKey : line->style;
 }
 
-int32_t LabelLength(const char* label) {
-    int32_t n = 0;
-    while (label[n] != 0 && label[n] != ' ') ++n;
-    return n;
-}
-
 // Offset of the text run of a labelled line: past the label and its spaces.
 int32_t RunAfterLabel(const char* text, int32_t start) {
-    int32_t p = start + LabelLength(text + start);
+    int32_t p = start + WordLength(text + start);
     while (text[p] == ' ') ++p;
     return p;
 }
@@ -78,7 +70,7 @@ void PaintLine(TextView* view, const TextLine& line, int32_t y) {
     if (line.hang != 0) {
         // The label is drawn with only the bytes that fit its column.
         int32_t width = line.hang;
-        int32_t count = LabelLength(text + line.start);
+        int32_t count = WordLength(text + line.start);
         MeasureFit(dc, text + line.start, &width, &count);
         DrawTextRun(dc, text + line.start, count, line.x - line.hang, y, width, line.height);
         run = RunAfterLabel(text, line.start);
@@ -116,7 +108,7 @@ void HighlightLine(TextView* view, const TextLine& line, int32_t y) {
         HighlightRun(view, line.start, line.length, line.x, y);
         return;
     }
-    HighlightRun(view, line.start, LabelLength(view->text + line.start), line.x - line.hang, y);
+    HighlightRun(view, line.start, WordLength(view->text + line.start), line.x - line.hang, y);
     HighlightRun(view, RunAfterLabel(view->text, line.start), line.length, line.x, y);
 }
 

@@ -1,16 +1,7 @@
 // The reading pane's geometry, scrolling and click paging.
 #include "view/pane.h"
 
-#include "app/app_state.h"
 #include "view/paint.h"
-
-namespace {
-
-constexpr uint32_t kKeyPageShift = 20;
-constexpr uint32_t kClickPageShift = 24;
-constexpr uint32_t kPageFieldMask = 0x7;
-
-}  // namespace
 
 PaneGeometry ComputePaneGeometry(int32_t clientWidth, int32_t clientHeight,
                                  int32_t toolbarHeight, int32_t captionFontHeight,
@@ -64,10 +55,6 @@ int HitTestPaneFrame(const TextView* view, int32_t x, int32_t y, int32_t gutter)
     const ViewFrame& f = view->frame;
     return x >= f.left - gutter && x <= f.left + f.width + gutter && y >= f.top - gutter &&
            y <= f.top + f.height + gutter;
-}
-
-int HitTestPane(const TextView* view, int32_t x, int32_t y) {
-    return HitTestPaneFrame(view, x, y, g_app.SurroundingGutter);
 }
 
 int PageViewOnClick(TextView* view, int32_t x, int32_t y, int repaintMode, uint32_t flags,

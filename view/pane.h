@@ -34,6 +34,16 @@ constexpr int kRepaintAlways = 2;
 // end becomes lastTopLine.
 int ScrollBy(TextView* view, int32_t delta, int repaintMode, bool stopAtEnd);
 
+// The reader's Flags fields that shape paging: the Page Up / Page Down step
+// (bits 20-22), the click-paging step (bits 24-26), whether a click is
+// compared with the frame's vertical middle (else its horizontal middle), and
+// whether a click in the text pages at all.
+constexpr uint32_t kKeyPageShift = 20;
+constexpr uint32_t kClickPageShift = 24;
+constexpr uint32_t kPageFieldMask = 0x7;
+constexpr uint32_t kFlagClickSplitsRows = 0x10000000;
+constexpr uint32_t kFlagClickPaging = 0x80000000;
+
 // Page step of a 3-bit Flags field: half the lines drawn for 2 or 4,
 // otherwise one less than the lines drawn.
 int32_t PageStep(uint32_t field, int32_t linesDrawn);
@@ -45,8 +55,6 @@ int32_t ClickPageStep(uint32_t flags, int32_t linesDrawn);
 // 1 when x, y lies within the frame grown by `gutter` on every side, edges
 // included.
 int HitTestPaneFrame(const TextView* view, int32_t x, int32_t y, int32_t gutter);
-// The same with the reader's SurroundingGutter.
-int HitTestPane(const TextView* view, int32_t x, int32_t y);
 
 // Pages the view up or down by the click-paging step when the click is for
 // the pane and click paging is on in `flags`: 1 when it paged, else 0.

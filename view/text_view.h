@@ -13,19 +13,9 @@
 
 #include <cstdint>
 
+#include "lessons/lesson_text.h"
 #include "view/drawing_surface.h"
 #include "view/font_settings.h"
-
-// Style byte of a paragraph.
-constexpr uint8_t kStyleSizeMask = 0x07;   // all three set: a rule paragraph
-constexpr uint8_t kStyleLarge = 0x04;
-constexpr uint8_t kStyleSmall = 0x02;
-constexpr uint8_t kStyleBold = 0x08;
-constexpr uint8_t kStyleAlignMask = 0x60;
-constexpr uint8_t kStyleAlignRight = 0x20;
-constexpr uint8_t kStyleAlignCentre = 0x40;
-constexpr uint8_t kStyleBlankAfter = 0x80;
-constexpr uint8_t kStyleFontMask = 0x1F;
 
 // Results of LayoutText and ResizeTextView.
 constexpr int kLayoutDone = 0;

@@ -1,7 +1,6 @@
 // The reading pane's style fonts and their per-view cache.
 #include <cstdlib>
 
-#include "view/paint.h"
 #include "view/view_fonts.h"
 
 namespace {
@@ -85,6 +84,5 @@ int SetViewFont(TextView* view, const FontSettings* settings) {
         DeleteEntryFont(view, entry);
         entry->font = BuildFont(view, entry->key);
     }
-    if (LayoutText(view, view->text, false) != kLayoutDone) return 1;
-    return PaintText(view, true);
+    return 0;
 }

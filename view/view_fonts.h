@@ -31,7 +31,7 @@ int32_t FontHeightForPoints(int32_t points, int32_t pixelsPerInch);
 // font selected before; null when view is none.
 SurfaceFont* SelectStyleFont(TextView* view, uint32_t request);
 
-// With settings: takes them, rebuilds every cached font, lays the text out
-// again (1 when that fails) and paints it with erasing (its result). With
-// none: deletes every cached font (0). -1 when view is none.
+// With settings: takes them and rebuilds every cached font; the caller lays
+// the text out again and paints it. With none: deletes every cached font.
+// 0, or -1 when view is none.
 int SetViewFont(TextView* view, const FontSettings* settings);

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "lessons/book_compiler.h"
+#include "lessons/core_message.h"
 #include "lessons/lesson_loader.h"
-#include "lessons/lesson_paragraphs.h"
+#include "lessons/lesson_text.h"
 #include "lessons/lesson_platform_posix.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -28,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else if (code < kLessonNoContainer || code > kLessonDamaged) {
         std::abort();
     }
-    TakeLessonDataMessages();
+    TakeCoreMessages();
     ContainerSet set;
     set[static_cast<size_t>(data[0]) % set.size()].assign(container, container + length);
     std::vector<std::string> problems;

@@ -7,7 +7,7 @@
 #include "lessons/book_compiler.h"
 #include "lessons/book_source.h"
 #include "lessons/lesson_container.h"
-#include "lessons/lesson_paragraphs.h"
+#include "lessons/lesson_text.h"
 #include "tests/unit/book_fixture.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/current_day.h"
 #include "calendar/date_caption.h"
 #include "lessons/lesson_key.h"
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "lessons/book_files.h"
+#include "lessons/core_message.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_posix.h"
 #include "tests/unit/book_fixture.h"
@@ -28,7 +29,7 @@ class LessonLoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetLessonContainerFolder(ShippedContainerFolder());
-        TakeLessonDataMessages();
+        TakeCoreMessages();
     }
 
     // Loads `key`; the code is -1 when none was stored.
@@ -85,7 +86,7 @@ TEST_F(LessonLoaderTest, EveryDayOfTheBookLoads) {
             }
         }
     }
-    EXPECT_EQ(TakeLessonDataMessages(), "");
+    EXPECT_EQ(TakeCoreMessages(), "");
 }
 
 TEST_F(LessonLoaderTest, FailureCodes) {
@@ -161,7 +162,7 @@ TEST_F(LessonLoaderTest, DamagedDataFailsWithTheMessage) {
         int code = 0;
         EXPECT_EQ(Load(MakeLessonKey(1, c.day), &code), nullptr) << c.what;
         EXPECT_EQ(code, c.code) << c.what;
-        EXPECT_EQ(TakeLessonDataMessages(), c.message ? "UnCompress() buffer error!\n" : "") << c.what;
+        EXPECT_EQ(TakeCoreMessages(), c.message ? "UnCompress() buffer error!\n" : "") << c.what;
     }
 }
 
@@ -191,7 +192,7 @@ TEST_F(LessonLoaderTest, SurplusCompressedBytesAreIgnored) {
     Text second = Load(0x0102, &code);
     ASSERT_NE(second, nullptr);
     EXPECT_STREQ(second.get(), "n");
-    EXPECT_EQ(TakeLessonDataMessages(), "");
+    EXPECT_EQ(TakeCoreMessages(), "");
 }
 
 // The body length bounds the walk to a record, not the bytes the record then
@@ -207,7 +208,7 @@ TEST_F(LessonLoaderTest, ShortBodyLengthBoundsOnlyTheWalk) {
     EXPECT_STREQ(first.get(), "ok");
     EXPECT_EQ(Load(0x0102, &code), nullptr);
     EXPECT_EQ(code, kLessonNoRecord) << "the second record lies past the body";
-    EXPECT_EQ(TakeLessonDataMessages(), "");
+    EXPECT_EQ(TakeCoreMessages(), "");
 }
 
 }  // namespace

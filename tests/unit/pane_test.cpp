@@ -167,11 +167,11 @@ TEST_F(ClickPaging, LeftAndRightHalvesAndSwitchedOff) {
     EXPECT_EQ(PageViewOnClick(nullptr, 100, 100, kRepaintIfMoved, kDefaultFlags, 10), 0);
 }
 
-TEST_F(ClickPaging, HitTestUsesTheReadersGutter) {
-    g_app.SurroundingGutter = 3;
-    EXPECT_EQ(HitTestPane(f.view, 7, 100), 1);
-    EXPECT_EQ(HitTestPane(f.view, 6, 100), 0);
-    g_app.SurroundingGutter = 0;
+TEST_F(ClickPaging, HitTestGrowsTheFrameByTheGutterGiven) {
+    EXPECT_EQ(HitTestPaneFrame(f.view, 7, 100, 3), 1);
+    EXPECT_EQ(HitTestPaneFrame(f.view, 6, 100, 3), 0);
+    EXPECT_EQ(HitTestPaneFrame(f.view, 10, 100, 0), 1);
+    EXPECT_EQ(HitTestPaneFrame(f.view, 9, 100, 0), 0);
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "lessons/lesson_loader.h"
+#include "lessons/lesson_platform_win32.h"
 
 namespace {
 
@@ -38,10 +38,10 @@ protected:
     static void SetUpTestSuite() {
         const std::wstring exe = BuildFolder() + L"Varidel.exe";
         module_ = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        g_app.instance = reinterpret_cast<HINSTANCE>(module_);
+        SetLessonResourceModule(module_);
     }
     static void TearDownTestSuite() {
-        g_app.instance = nullptr;
+        SetLessonResourceModule(nullptr);
         if (module_ != nullptr) FreeLibrary(module_);
     }
     static HMODULE module_;

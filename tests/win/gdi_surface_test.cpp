@@ -11,7 +11,7 @@
 #include "app/app_state.h"
 #include "view/gdi_surface_win32.h"
 #include "view/paint.h"
-#include "view/pane_win32.h"
+#include "app/reading_pane_win32.h"
 #include "view/text_view.h"
 #include "view/view_fonts.h"
 

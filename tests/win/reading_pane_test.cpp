@@ -12,11 +12,13 @@
 #include <thread>
 
 #include "app/app_state.h"
+#include "app/current_day.h"
 #include "app/day_navigation_win32.h"
 #include "app/main_window_win32.h"
+#include "app/reading_pane_win32.h"
 #include "lessons/lesson_key.h"
+#include "lessons/lesson_platform_win32.h"
 #include "view/gdi_surface_win32.h"
-#include "view/pane_win32.h"
 
 namespace {
 
@@ -83,7 +85,7 @@ protected:
     void SetUp() override {
         ASSERT_NE(module_, nullptr) << "Varidel.exe beside the test cannot be opened";
         g_app = AppState{};
-        g_app.instance = reinterpret_cast<HINSTANCE>(module_);
+        SetLessonResourceModule(module_);
         g_app.Flags = kDefaultFlags;
         g_app.SurroundingGutter = 10;
         g_app.Lesson = MakeLessonKey(7, 1);
@@ -99,10 +101,9 @@ protected:
         g_app.mainWindow = window_;
     }
     void TearDown() override {
-        ReleasePaneContext(window_);
+        CloseReadingPane(window_);
         DestroyTextView(g_app.pane, true);
         g_app.pane = nullptr;
-        if (g_app.captionFont != nullptr) DeleteObject(g_app.captionFont);
         DestroyWindow(window_);
         g_app = AppState{};
     }
@@ -222,7 +223,7 @@ TEST_F(ReadingPaneTest, ADayWhoseLessonCannotBeFetchedPutsThePreviousDayBack) {
     const char* text = pane->text;
     g_app.LastPosition = 2;
 
-    g_app.instance = GetModuleHandleW(nullptr);  // a module without the lessons
+    SetLessonResourceModule(GetModuleHandleW(nullptr));  // a module without the lessons
     MessageBoxAnswerer answerer(L"Error");
     GoToDay(window_, today + 1);
     EXPECT_EQ(answerer.Text(), L"Could not access the\r\nThe lesson for the selected day");

@@ -1,17 +1,20 @@
-// The reading pane in the main window: the view on the window's own device
-// context, fitted to the client area below the toolbar and above the caption
-// strip, and the scroll bar that follows it.
-#include "view/pane_win32.h"
+// The reading pane in the main window.
+#include "app/reading_pane_win32.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "app/app_state.h"
+#include "app/modal_win32.h"
 #include "lessons/lesson_loader.h"
 #include "view/gdi_surface_win32.h"
+#include "view/paint.h"
+#include "view/view_fonts.h"
 
 namespace {
 
 constexpr int kPaneLineCapacity = 100;
+constexpr int kCaptionFontHeight = 14;  // cell height in logical units, at any resolution
 
 // The surface over the window's device context; the pane view draws through
 // it from WM_CREATE to WM_DESTROY.
@@ -19,7 +22,18 @@ DrawingSurface g_paneSurface;
 
 Rect32 ToRect(const ViewFrame& f) { return {f.left, f.top, f.width, f.height}; }
 
-// Measures the caption font and places the caption strip; returns the frame.
+// The caption's length becomes the number of its bytes that fit the strip,
+// with the caption font selected into `dc`. Measured from the whole caption
+// each time, so a strip that grows shows more of it again.
+void FitCaption(HDC dc) {
+    int32_t extent = g_app.captionStrip.width;
+    int32_t count = static_cast<int32_t>(strlen(g_app.caption));
+    MeasureFit(dc, g_app.caption, &extent, &count);
+    g_app.captionLength = count;
+}
+
+// Measures the caption font, places the caption strip and fits the caption
+// to it; returns the frame.
 ViewFrame PlaceCaptionStrip(HWND window, HDC dc) {
     HGDIOBJ previous = SelectObject(dc, g_app.captionFont);
     TEXTMETRICW metrics{};
@@ -29,12 +43,28 @@ ViewFrame PlaceCaptionStrip(HWND window, HDC dc) {
     const PaneGeometry geometry = ComputePaneGeometry(client.right, client.bottom, ToolbarHeight(),
                                                       metrics.tmHeight, g_app.SurroundingGutter);
     g_app.captionStrip = ToRect(geometry.captionStrip);
-    int32_t extent = geometry.captionStrip.width;
-    int32_t count = g_app.captionLength;
-    MeasureFit(dc, g_app.caption, &extent, &count);
-    g_app.captionLength = count;
+    FitCaption(dc);
     SelectObject(dc, previous);
     return geometry.frame;
+}
+
+// The caption centred in the strip, fitted to the strip as it is now (the
+// window's width or the day may have changed since the last time).
+void DrawCaption(HDC dc) {
+    const Rect32& strip = g_app.captionStrip;
+    HGDIOBJ previous = SelectObject(dc, g_app.captionFont);
+    FitCaption(dc);
+    DrawTextRun(dc, g_app.caption, g_app.captionLength, strip.left + 1, strip.top + 1, strip.width - 2,
+                strip.height - 2);
+    SelectObject(dc, previous);
+}
+
+// The grey strip, then the caption drawn transparently over it.
+void PaintCaptionStrip(HDC dc) {
+    const Rect32& strip = g_app.captionStrip;
+    FillFrame(dc, strip.left, strip.top, strip.width, strip.height, LTGRAY_BRUSH);
+    SetBkMode(dc, TRANSPARENT);
+    DrawCaption(dc);
 }
 
 }  // namespace
@@ -59,7 +89,7 @@ int OpenReadingPane(HWND window) {
     }
     char* text = LoadLessonText(g_app.Lesson, nullptr);
     if (text == nullptr) {
-        MessageBoxW(window, L"Resource not found", L"Error", MB_ICONWARNING);
+        ShowMessage(window, L"Resource not found", L"Error", MB_ICONWARNING);
         return 1;
     }
     if (LayoutText(g_app.pane, text, false) != kLayoutDone) {
@@ -112,6 +142,45 @@ int PageOnClick(HWND window, TextView* view, int x, int y, int repaintMode) {
     return 1;
 }
 
-void ReleasePaneContext(HWND window) {
+void PaintWindow(HDC dc, HWND window, uint32_t flags) {
+    PAINTSTRUCT paint{};
+    HDC target = dc != nullptr ? dc : BeginPaint(window, &paint);
+    if (flags & kPaintErase) {
+        RECT client{};
+        GetClientRect(window, &client);
+        if (g_app.toolbar != nullptr) client.top += ToolbarHeight() - 1;
+        FillFrame(target, client.left, client.top, client.right - client.left, client.bottom - client.top,
+                  WHITE_BRUSH);
+    }
+    // The text goes onto the pane's own context, not the one of this paint.
+    if (flags & kPaintText) PaintText(g_app.pane, (flags & kPaintErase) != 0);
+    PaintCaptionStrip(target);
+    if (dc == nullptr) EndPaint(window, &paint);
+}
+
+void CreateCaptionFont() {
+    if (g_app.captionFont != nullptr) DeleteObject(g_app.captionFont);
+    LOGFONTW logFont{};
+    logFont.lfHeight = kCaptionFontHeight;
+    logFont.lfWeight = FW_NORMAL;
+    static_assert(sizeof g_app.font.FontName == sizeof logFont.lfFaceName, "face names differ in size");
+    memcpy(logFont.lfFaceName, g_app.font.FontName, sizeof logFont.lfFaceName);
+    logFont.lfFaceName[LF_FACESIZE - 1] = 0;
+    g_app.captionFont = CreateFontIndirectW(&logFont);
+}
+
+void ApplyReadingFont(HWND window) {
+    CreateCaptionFont();
+    HDC dc = GetDC(window);
+    PaintCaptionStrip(dc);
+    ReleaseDC(window, dc);
+    if (g_app.pane == nullptr) return;
+    SetViewFont(g_app.pane, &g_app.font);
+    if (LayoutText(g_app.pane, g_app.pane->text, false) == kLayoutDone) PaintText(g_app.pane, true);
+}
+
+void CloseReadingPane(HWND window) {
     if (g_app.pane != nullptr && g_app.pane->dc != nullptr) ReleaseDC(window, GdiSurfaceDc(g_app.pane->dc));
+    if (g_app.captionFont != nullptr) DeleteObject(g_app.captionFont);
+    g_app.captionFont = nullptr;
 }

@@ -1,6 +1,7 @@
-// The main window's reading pane, its Win32 part: opening the pane on the
-// window's device context, fitting it to the window, the scroll bar, the
-// window-level paint with the date caption strip, and click paging.
+// The main window's reading pane: the pane view on the window's own device
+// context, fitted to the client area below the toolbar and above the date
+// caption strip, the scroll bar that follows it, click paging, and the
+// window-level paint with the caption strip.
 #pragma once
 
 #include <windows.h>
@@ -39,15 +40,16 @@ int PageOnClick(HWND window, TextView* view, int x, int y, int repaintMode);
 // A null dc brackets the work with BeginPaint and EndPaint.
 void PaintWindow(HDC dc, HWND window, uint32_t flags);
 
-// Draws the caption text centred in the caption strip.
-void DrawCaption(HDC dc);
-
 // (Re)builds g_app.captionFont from the reader's face, 14 units high.
 void CreateCaptionFont();
+
+// After the reader chose another face or size: the caption font, the strip
+// and the pane's fonts are rebuilt, the lesson is laid out again and painted.
+void ApplyReadingFont(HWND window);
 
 // Height of the toolbar window; 0 when there is none.
 int ToolbarHeight();
 
-// WM_DESTROY: gives back the device context the pane holds. The view itself
-// stays until DestroyTextView.
-void ReleasePaneContext(HWND window);
+// WM_DESTROY: gives back the device context the pane holds and deletes the
+// caption font. The view itself stays until DestroyTextView.
+void CloseReadingPane(HWND window);

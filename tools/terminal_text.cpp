@@ -1,17 +1,13 @@
-// Plain-text forms of a lesson text.
-#include "tools/lesson_plain_text.h"
+// A lesson text for a terminal.
+#include "tools/terminal_text.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "lessons/lesson_paragraphs.h"
+#include "lessons/lesson_text.h"
 
 namespace {
 
-constexpr uint8_t kBlankAfter = 0x80;
-constexpr uint8_t kAlignMask = 0x60;
-constexpr uint8_t kAlignRight = 0x20;
-constexpr uint8_t kAlignCentre = 0x40;
 constexpr int kPixelsPerColumn = 8;
 
 // Splits a body into words at spaces (runs of spaces count as one break).
@@ -37,16 +33,16 @@ void PutLine(std::string* out, const std::string& line, size_t margin, uint8_t s
     size_t pad = margin;
     const size_t width = Columns(line) + margin;
     if (size_t(columns) > width) {
-        if ((style & kAlignMask) == kAlignCentre) pad += (size_t(columns) - width) / 2;
-        if ((style & kAlignMask) == kAlignRight) pad += size_t(columns) - width;
+        if ((style & kStyleAlignMask) == kStyleAlignCentre) pad += (size_t(columns) - width) / 2;
+        if ((style & kStyleAlignMask) == kStyleAlignRight) pad += size_t(columns) - width;
     }
     *out += std::string(pad, ' ') + line + "\n";
 }
 
 void PutParagraph(std::string* out, const LessonParagraph& p, int columns) {
-    const size_t indent = (p.indent & 0x3F) / kPixelsPerColumn;
+    const size_t indent = (p.indent & kIndentPixelsMask) / kPixelsPerColumn;
     std::vector<std::string> words = Words(p.body, p.length);
-    const int level = p.indent >> 6;
+    const int level = LabelLevel(p.indent);
     std::string label;
     size_t hang = indent;
     if (level > 0 && !words.empty() && p.body[0] != ' ') {
@@ -73,48 +69,21 @@ void PutParagraph(std::string* out, const LessonParagraph& p, int columns) {
 
 }  // namespace
 
-void AppendLatin1AsUtf8(std::string* out, const uint8_t* bytes, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        const uint8_t b = bytes[i];
-        if (b < 0x80) {
-            *out += char(b);
-        } else {
-            *out += char(0xC0 | (b >> 6));
-            *out += char(0x80 | (b & 0x3F));
-        }
-    }
-}
-
-std::string LessonClipboardText(const uint8_t* text, size_t size) {
-    std::vector<LessonParagraph> paragraphs;
-    SplitLessonText(text, size, &paragraphs);
-    std::string out;
-    for (const LessonParagraph& p : paragraphs) {
-        if (IsRuleParagraph(p.style))
-            out.append(size_t(RuleTextWidth(p.indent)), '-');
-        else
-            AppendLatin1AsUtf8(&out, p.body, p.length);
-        out += "\r\n";
-        if (p.style & kBlankAfter) out += "\r\n";
-    }
-    return out;
-}
-
 std::string LessonTerminalText(const uint8_t* text, size_t size, int columns) {
     std::vector<LessonParagraph> paragraphs;
     SplitLessonText(text, size, &paragraphs);
     std::string out;
     for (const LessonParagraph& p : paragraphs) {
-        if (IsRuleParagraph(p.style)) {
+        if (IsRule(p.style)) {
             if (p.indent == 0) continue;
             const int width = p.indent <= 160 ? p.indent / kPixelsPerColumn
-                                              : (p.indent - 160) * 2 * columns / 100;
+                                              : RulePixelWidth(p.indent, columns);
             PutLine(&out, std::string(size_t(std::clamp(width, 1, columns)), '-'), 0, p.style, columns);
         } else {
             if (p.length == 0) continue;
             PutParagraph(&out, p, columns);
         }
-        if (p.style & kBlankAfter) out += "\n";
+        if (p.style & kStyleBlankAfter) out += "\n";
     }
     return out;
 }

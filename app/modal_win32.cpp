@@ -1,0 +1,20 @@
+// Modal dialogs and message boxes.
+#include "app/modal_win32.h"
+
+#include <string>
+
+#include "app/app_state.h"
+
+INT_PTR RunDialog(HWND owner, int id, DLGPROC procedure, LPARAM parameter) {
+    return DialogBoxParamW(g_app.instance, MAKEINTRESOURCEW(id), owner, procedure, parameter);
+}
+
+int ShowMessage(HWND owner, const wchar_t* text, const wchar_t* caption, UINT style) {
+    return MessageBoxW(owner, text, caption, style);
+}
+
+void ShowCoreMessageBox(const char* text, MessageOwner owner) {
+    std::wstring wide;
+    for (const char* p = text; *p != '\0'; ++p) wide += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    ShowMessage(owner == MessageOwner::MainWindow ? g_app.mainWindow : nullptr, wide.c_str(), nullptr, MB_OK);
+}
