@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/modal_win32.h"
+#include "app/publisher.h"
 #include "app/settings.h"
 #include "app/startup_win32.h"
 #include "lessons/lesson_platform_win32.h"
@@ -30,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         // The 8-bit call: the wide one does nothing on those systems.
         MessageBoxA(nullptr,
                     "This Application does NOT run on:\n\n\tWINDOWS 95\n\tWINDOWS 98\n\tWINDOWS ME\n",
-                    "www.quorrin.example", MB_ICONERROR);
+                    VARIDEL_PUBLISHER_HOST, MB_ICONERROR);
         return -1;
     }
     g_app.SurroundingGutter = LoadSurroundingGutter();
