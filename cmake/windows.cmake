@@ -25,6 +25,19 @@ set_target_properties(Varidel PROPERTIES OUTPUT_NAME Varidel)
 target_include_directories(Varidel PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR})
 include(cmake/resources.cmake OPTIONAL)
 
+# The exe that ships: the same optimised build without its debug information
+# (`make run` keeps it, for the debugger).
+set(release_exe ${CMAKE_BINARY_DIR}/release/Varidel.exe)
+add_custom_command(OUTPUT ${release_exe}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/release
+  COMMAND ${CMAKE_STRIP} --strip-all -o ${release_exe} $<TARGET_FILE:Varidel>
+  DEPENDS Varidel
+  VERBATIM)
+add_custom_target(release_exe ALL DEPENDS ${release_exe})
+add_test(NAME release_exe_is_lean
+  COMMAND ${CMAKE_COMMAND} -DRELEASE=${release_exe} -DLINKED=$<TARGET_FILE:Varidel> -DNM=${CMAKE_NM}
+          -P ${CMAKE_SOURCE_DIR}/cmake/check_release_exe.cmake)
+
 varidel_find_gtest()
 
 # Tests of the Win32 glue inside one process (GDI surface, resources, registry).

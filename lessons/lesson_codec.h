@@ -13,7 +13,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 constexpr size_t kMinMatchLength = 3;
 constexpr size_t kMaxMatchLength = 10;
@@ -29,11 +28,3 @@ constexpr size_t kMaxLiteralRun = 8;
 // writes outside the two buffers.
 bool DecodeLessonBytes(const uint8_t* in, size_t inLength, uint8_t* out, size_t textLength,
                        size_t* consumed);
-
-// The smallest compressed form of `text` the scheme allows: a shortest-path
-// parse over every code at every position.
-std::vector<uint8_t> CompressLesson(const uint8_t* text, size_t length);
-
-// The plain greedy parse (longest match first, then pairs, plain bytes and
-// runs of bytes that need a literal run), kept to measure the parse above.
-std::vector<uint8_t> CompressLessonGreedy(const uint8_t* text, size_t length);

@@ -54,22 +54,3 @@ constexpr size_t kLessonTextZeros = 3;
 // kLessonNoText, kLessonUnloadable (no memory) or kLessonDamaged; shows no
 // message.
 int DecodeLessonRecord(const LessonRecord& record, char** text);
-
-// The container of `texts` (one lesson text per day), each compressed with
-// CompressLesson. Returns 0, or a ContainerError below; `*failedIndex` gets
-// the record at fault for the per-record errors.
-constexpr int kContainerTextTooLong = 1;        // a text over 65,535 bytes
-constexpr int kContainerTextEmpty = 2;          // a text of no bytes
-constexpr int kContainerRecordTooLong = 3;      // compressed over 65,535 bytes
-constexpr int kContainerBodyTooLong = 4;        // body over 65,535 bytes
-int BuildLessonContainer(const std::vector<std::vector<uint8_t>>& texts,
-                         std::vector<uint8_t>* container, size_t* failedIndex);
-
-// Joins stored lesson texts, each ending in four zero bytes, into the text of
-// one record: of every text but the last the final three bytes become a
-// full-width centred rule with a blank line after it (0xC7 0xD2 0x00).
-std::vector<uint8_t> JoinLessonTexts(const std::vector<const std::vector<uint8_t>*>& texts);
-
-// The entries of lesson months 12 (Adar I) and 13 (Adar II) that record
-// `day` (1..29) of month 14 joins, as (lesson month, day) pairs in order.
-std::vector<LessonKey> CommonAdarParts(int day);

@@ -8,6 +8,7 @@
 
 #include "lessons/book_files.h"
 #include "lessons/lesson_codec.h"
+#include "lessons/lesson_encoder.h"
 #include "lessons/lesson_container.h"
 
 namespace {

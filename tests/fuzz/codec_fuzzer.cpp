@@ -10,6 +10,7 @@
 
 #include "lessons/book_source.h"
 #include "lessons/lesson_codec.h"
+#include "lessons/lesson_encoder.h"
 
 namespace {
 

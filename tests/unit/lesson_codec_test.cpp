@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lessons/lesson_codec.h"
+#include "lessons/lesson_encoder.h"
 #include "tests/unit/book_fixture.h"
 
 namespace {
