@@ -1,16 +1,11 @@
 // The operations of other subsystems that the main window's commands call:
-// the calendar picker, the search, the font chooser, the clipboard export,
-// printing, and the About box with the update check.
+// the search, the font chooser, the clipboard export, printing, and the
+// About box with the update check.
 #pragma once
 
 #include <windows.h>
 
-#include "calendar/hebrew_calendar.h"
-
 struct TextView;
-
-// Calendar dialog: the day picked, or 0 when none was.
-AbsoluteDay PickDayFromCalendar(HINSTANCE instance, HWND owner, AbsoluteDay start);
 
 // Search: the procedure of dialog IDD_SEARCH, and Search Again (1 when a
 // match was found and shown).

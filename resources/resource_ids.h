@@ -10,6 +10,7 @@
 
 #define IDD_ABOUT 103
 #define IDD_FONT 105
+#define IDD_CALENDAR 106
 #define IDD_SEARCH 115
 
 #define CMD_CALENDAR 107

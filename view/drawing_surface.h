@@ -18,12 +18,15 @@ constexpr uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) {
 }
 constexpr uint32_t kColourBlack = Rgb(0, 0, 0);
 constexpr uint32_t kColourBlue = Rgb(0, 0, 255);
+constexpr uint32_t kColourWhite = Rgb(255, 255, 255);
 constexpr uint32_t kColourYellow = Rgb(255, 255, 0);
 
 // Stock brushes, numbered as GDI's stock objects.
 constexpr int kWhiteBrush = 0;
 constexpr int kLightGreyBrush = 1;
 constexpr int kBlackBrush = 4;
+// The system's colour of dialog faces; not a stock brush.
+constexpr int kDialogFaceBrush = -1;
 
 struct FontMetrics {
     int32_t height;        // character-cell height (tmHeight)
@@ -58,6 +61,11 @@ struct SurfaceOps {
     // Fills left, top, width, height with a stock brush.
     void (*fillRect)(void* handle, int32_t left, int32_t top, int32_t width, int32_t height,
                      int stockBrush);
+    // A box from left, top up to, not including, right, bottom: a one-pixel
+    // outline with its inside filled, black on white or, `inverse`, white on
+    // black.
+    void (*drawBox)(void* handle, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                    bool inverse);
     // A horizontal rule one pixel high from `left` up to, not including,
     // `right`, drawn with the black brush.
     void (*drawRule)(void* handle, int32_t left, int32_t top, int32_t right);

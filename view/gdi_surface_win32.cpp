@@ -66,7 +66,20 @@ uint32_t SetBackColour(void* handle, uint32_t colour) { return SetBkColor(Dc(han
 void FillRectOn(void* handle, int32_t left, int32_t top, int32_t width, int32_t height,
                 int stockBrush) {
     RECT box{left, top, left + width, top + height};
-    FillRect(Dc(handle), &box, static_cast<HBRUSH>(GetStockObject(stockBrush)));
+    // The system's brushes are not deleted.
+    HBRUSH brush = stockBrush == kDialogFaceBrush ? GetSysColorBrush(COLOR_BTNFACE)
+                                                  : static_cast<HBRUSH>(GetStockObject(stockBrush));
+    FillRect(Dc(handle), &box, brush);
+}
+
+void DrawBoxOn(void* handle, int32_t left, int32_t top, int32_t right, int32_t bottom,
+               bool inverse) {
+    HDC dc = Dc(handle);
+    HGDIOBJ previousPen = SelectObject(dc, GetStockObject(inverse ? WHITE_PEN : BLACK_PEN));
+    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(inverse ? BLACK_BRUSH : WHITE_BRUSH));
+    Rectangle(dc, left, top, right, bottom);
+    SelectObject(dc, previousBrush);
+    SelectObject(dc, previousPen);
 }
 
 void DrawRuleOn(void* handle, int32_t left, int32_t top, int32_t right) {
@@ -76,10 +89,10 @@ void DrawRuleOn(void* handle, int32_t left, int32_t top, int32_t right) {
     SelectObject(dc, previous);
 }
 
-const SurfaceOps kGdiOps = {PixelsPerInchY, CreateFontOn, DeleteFontOn, SelectFontOn,
-                            Metrics,        FitText,      MeasureTextOn, DrawTextOn,
+const SurfaceOps kGdiOps = {PixelsPerInchY, CreateFontOn,  DeleteFontOn,  SelectFontOn,
+                            Metrics,        FitText,       MeasureTextOn, DrawTextOn,
                             TextColour,     SetTextColour, SetBackColour, FillRectOn,
-                            DrawRuleOn};
+                            DrawBoxOn,      DrawRuleOn};
 
 }  // namespace
 

@@ -100,14 +100,22 @@ void FillRect(void* h, int32_t left, int32_t top, int32_t width, int32_t height,
     r.calls.push_back(call);
 }
 
+void DrawBox(void* h, int32_t left, int32_t top, int32_t right, int32_t bottom, bool inverse) {
+    Recorder& r = R(h);
+    DrawCall call = Call(r, DrawKind::Box, left, top, right - left, bottom - top);
+    call.brush = inverse ? kBlackBrush : kWhiteBrush;
+    r.calls.push_back(call);
+}
+
 void DrawRule(void* h, int32_t left, int32_t top, int32_t right) {
     Recorder& r = R(h);
     r.calls.push_back(Call(r, DrawKind::Rule, left, top, right - left, 1));
 }
 
-const SurfaceOps kRecordingOps = {PixelsPerInchY, CreateFont, DeleteFont, SelectFont,  Metrics,
-                                  FitText,        MeasureText, DrawText,  TextColour,  SetTextColour,
-                                  SetBackColour,  FillRect,   DrawRule};
+const SurfaceOps kRecordingOps = {PixelsPerInchY, CreateFont,  DeleteFont, SelectFont,
+                                  Metrics,        FitText,     MeasureText, DrawText,
+                                  TextColour,     SetTextColour, SetBackColour, FillRect,
+                                  DrawBox,        DrawRule};
 
 }  // namespace
 

@@ -18,7 +18,7 @@ struct RecordedFont {
     bool deleted;
 };
 
-enum class DrawKind { Text, Rule, Fill };
+enum class DrawKind { Text, Rule, Fill, Box };
 
 struct DrawCall {
     DrawKind kind;
@@ -27,7 +27,7 @@ struct DrawCall {
     int font;          // index into fonts of the font selected; -1 none
     uint32_t textColour;
     uint32_t backColour;
-    int brush;         // Fill only
+    int brush;         // Fill; Box: the inside, kWhiteBrush or (inverse) kBlackBrush
 };
 
 struct Recorder {

@@ -1,0 +1,86 @@
+// The calendar dialog's procedure. The dialog has no controls: it draws
+// everything itself into a device context it keeps while it is open, at
+// once after every change as well as when painted.
+#include "dialogs/calendar_dialog_win32.h"
+
+#include "dialogs/calendar_paint.h"
+#include "dialogs/calendar_view.h"
+#include "resource_ids.h"
+#include "view/gdi_surface_win32.h"
+
+namespace {
+
+static_assert(kKeyPageUp == VK_PRIOR && kKeyPageDown == VK_NEXT && kKeyEnd == VK_END &&
+                  kKeyHome == VK_HOME && kKeyLeft == VK_LEFT && kKeyUp == VK_UP &&
+                  kKeyRight == VK_RIGHT && kKeyDown == VK_DOWN,
+              "the calendar's keys are numbered as the window system numbers them");
+
+// The dialog is modal, so one view serves every opening.
+CalendarView g_calendar;
+
+void OnInitDialog(HWND dialog) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    AttachCalendarSurface(&g_calendar, GdiSurface(GetDC(dialog)),
+                          {client.left, client.top, client.right, client.bottom});
+}
+
+void OnEraseBackground(HWND dialog, HDC dc) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    FillFrame(dc, client.left, client.top, client.right - client.left, client.bottom - client.top,
+              kDialogFaceBrush);
+    g_calendar.redraw |= kRedrawAll;
+}
+
+// BeginPaint erases first when the background needs it, so the drawing
+// comes after the erase, never before.
+void OnPaint(HWND dialog) {
+    PAINTSTRUCT paint;
+    BeginPaint(dialog, &paint);
+    DrawCalendar(&g_calendar);
+    EndPaint(dialog, &paint);
+}
+
+void OnDestroy(HWND dialog) {
+    ReleaseDC(dialog, GdiSurfaceDc(&g_calendar.surface));
+    g_calendar.surface = DrawingSurface{};
+}
+
+INT_PTR CALLBACK CalendarDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: OnInitDialog(dialog); return FALSE;
+    case WM_ERASEBKGND: OnEraseBackground(dialog, reinterpret_cast<HDC>(wParam)); return TRUE;
+    case WM_PAINT: OnPaint(dialog); return TRUE;
+    // Keys move the view only with Alt held, so they arrive as system keys.
+    case WM_SYSKEYDOWN: NavigateCalendarByKey(&g_calendar, static_cast<unsigned>(wParam)); return FALSE;
+    case WM_COMMAND:
+        // Enter, Esc and the close box.
+        if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+        g_calendar.result = 0;
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        if (ClickCalendar(&g_calendar, LOWORD(lParam), HIWORD(lParam))) EndDialog(dialog, 1);
+        return FALSE;
+    case WM_DESTROY: OnDestroy(dialog); return FALSE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+AbsoluteDay PickDayFromCalendar(HINSTANCE instance, HWND owner, AbsoluteDay start) {
+    g_calendar = CalendarView{};
+    LOGFONTW logFont{};
+    logFont.lfHeight = kCalendarFontHeight;
+    logFont.lfWeight = kCalendarFontWeight;
+    HFONT font = CreateFontIndirectW(&logFont);
+    // The GDI surface's fonts are HFONTs.
+    g_calendar.font = reinterpret_cast<SurfaceFont*>(font);
+    SetCalendarView(&g_calendar, start, true);
+    const INT_PTR ended = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CALENDAR), owner,
+                                          CalendarDialogProc, 0);
+    DeleteObject(font);
+    return ended <= 0 ? 0 : g_calendar.result;
+}

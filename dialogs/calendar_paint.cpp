@@ -1,0 +1,181 @@
+// Drawing the calendar dialog. Everything is drawn straight onto the
+// dialog's device context, in its default font unless said otherwise, and
+// each step restores what it selected.
+#include "dialogs/calendar_paint.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "view/paint.h"
+
+namespace {
+
+// Column 0 is Sunday.
+const char kWeekdayLetters[] = "SMTWTFS";
+// Two characters per day: days 1 to 9 carry a trailing space.
+const char kDayLabels[] = "1 2 3 4 5 6 7 8 9 10111213141516171819202122232425262728293031";
+const char kYearBackText[] = "  <<  ";
+const char kYearForwardText[] = "  >>  ";
+// Room for " %d " of any year.
+constexpr int kYearTextSize = 16;
+// Gap between the year box and each arrow.
+constexpr int32_t kArrowGap = 10;
+
+int32_t Length(const char* text) { return static_cast<int32_t>(strlen(text)); }
+
+void DrawLabel(DrawingSurface* dc, const char* text, int32_t count, const ViewFrame& box,
+               bool highlighted) {
+    DrawColouredRun(dc, text, count, box.left, box.top, box.width, box.height,
+                    highlighted ? kColourWhite : kColourBlack,
+                    highlighted ? kColourBlack : kColourWhite);
+}
+
+void DrawMonthButton(DrawingSurface* dc, const MonthButton& button, bool highlighted) {
+    dc->ops->drawBox(dc->handle, button.left + 1, button.top + 1, button.right - 1,
+                     button.bottom - 1, highlighted);
+    const ViewFrame box{button.left + 1, button.top + 1, button.right - button.left - 1,
+                        button.bottom - button.top - 1};
+    DrawLabel(dc, button.label, Length(button.label), box, highlighted);
+}
+
+void DrawMonthButtons(CalendarView* view) {
+    DrawingSurface* dc = &view->surface;
+    if (view->redraw & kRedrawLeapSwitch) {
+        // The whole-cell "Adar" drawn before must not show between "Adar I"
+        // and "II".
+        const MonthButton& adar = view->buttons[11];
+        FillFrame(dc, {view->layout.adarSplit - 1, adar.top + 1, 2, adar.bottom - adar.top - 2},
+                  kDialogFaceBrush);
+    }
+    for (int i = 0; i < kMonthButtonEntries && view->buttons[i].label != nullptr; ++i) {
+        DrawMonthButton(dc, view->buttons[i], false);
+    }
+}
+
+// The box of the label of the cell in grid row `row` (0: the weekday
+// letters), inside the cell's border lines.
+ViewFrame CellLabelBox(const CalendarLayout& layout, int32_t column, int32_t row) {
+    return {layout.gridLeft + column * layout.cellWidth + 1,
+            layout.gridTop + row * layout.cellHeight + 1, layout.cellWidth - 2,
+            layout.cellHeight - 2};
+}
+
+void DrawDayLabel(DrawingSurface* dc, const CalendarView* view, int32_t day, bool highlighted) {
+    const CalendarCell cell = CalendarDayCell(view, day);
+    DrawLabel(dc, kDayLabels + 2 * (day - 1), 2, CellLabelBox(view->layout, cell.column, cell.week + 1),
+              highlighted);
+}
+
+void DrawGrid(CalendarView* view) {
+    DrawingSurface* dc = &view->surface;
+    const CalendarLayout& layout = view->layout;
+    const int32_t rows = CalendarWeekRows(view->firstWeekday, view->monthLength);
+    const bool sixthRowGone = view->weekRows == 6 && rows == 5;
+    // The weekday row and the week rows; neighbours share their border lines.
+    for (int32_t row = 0; row <= rows; ++row) {
+        for (int32_t column = 0; column < 7; ++column) {
+            const int32_t x = layout.gridLeft + column * layout.cellWidth;
+            const int32_t y = layout.gridTop + row * layout.cellHeight;
+            dc->ops->drawBox(dc->handle, x, y, x + layout.cellWidth + 1, y + layout.cellHeight + 1,
+                             false);
+        }
+    }
+    SurfaceFont* previous = dc->ops->selectFont(dc->handle, view->font);
+    for (int32_t column = 0; column < 7; ++column) {
+        DrawLabel(dc, kWeekdayLetters + column, 1, CellLabelBox(layout, column, 0), false);
+    }
+    if (sixthRowGone) {
+        // The line under the fifth week stays.
+        FillFrame(dc, {layout.gridLeft, layout.gridTop + 6 * layout.cellHeight + 1, layout.gridWidth,
+                       layout.cellHeight},
+                  kDialogFaceBrush);
+    }
+    for (int32_t day = 1; day <= view->monthLength; ++day) DrawDayLabel(dc, view, day, false);
+    view->weekRows = static_cast<uint8_t>(rows);
+    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+}
+
+// Text in a white box with a one-pixel black frame, on the header line.
+void DrawFramedText(DrawingSurface* dc, const CalendarLayout& layout, const char* text,
+                    int32_t count, int32_t x, int32_t width) {
+    FillFrame(dc, {x - 1, layout.headerTop - 1, width + 2, layout.headerHeight + 2}, kBlackBrush);
+    DrawLabel(dc, text, count, {x, layout.headerTop, width, layout.headerHeight}, false);
+}
+
+struct YearBox {
+    char text[kYearTextSize];
+    int32_t count;
+    int32_t x;
+    int32_t width;
+};
+
+YearBox MeasureYearBox(DrawingSurface* dc, int32_t year, int32_t clientWidth) {
+    YearBox box{};
+    snprintf(box.text, sizeof box.text, " %d ", static_cast<int>(year));
+    box.count = Length(box.text);
+    box.width = clientWidth;
+    MeasureFit(dc, box.text, &box.width, &box.count);
+    box.x = (clientWidth - box.width) / 2;
+    return box;
+}
+
+CalendarHeader ArrowsBeside(DrawingSurface* dc, const YearBox& box) {
+    int32_t arrowWidth = 0x7FFF;
+    int32_t count = Length(kYearBackText);
+    MeasureFit(dc, kYearBackText, &arrowWidth, &count);
+    return {box.x - arrowWidth - kArrowGap, box.x + box.width + kArrowGap, arrowWidth};
+}
+
+void DrawHeader(CalendarView* view) {
+    DrawingSurface* dc = &view->surface;
+    SurfaceFont* previous = dc->ops->selectFont(dc->handle, view->font);
+    const YearBox box = MeasureYearBox(dc, view->date.year, view->client.right - view->client.left);
+    DrawFramedText(dc, view->layout, box.text, box.count, box.x, box.width);
+    CalendarHeader& place = view->headerPlace;
+    if (place.arrowWidth == 0) place = ArrowsBeside(dc, box);
+    DrawFramedText(dc, view->layout, kYearBackText, Length(kYearBackText), place.leftArrowX,
+                   place.arrowWidth);
+    DrawFramedText(dc, view->layout, kYearForwardText, Length(kYearForwardText), place.rightArrowX,
+                   place.arrowWidth);
+    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+}
+
+}  // namespace
+
+void AttachCalendarSurface(CalendarView* view, DrawingSurface surface, const EdgeRect& client) {
+    view->surface = surface;
+    DrawingSurface* dc = &view->surface;
+    SurfaceFont* previous = dc->ops->selectFont(dc->handle, view->font);
+    const int32_t fontHeight = dc->ops->metrics(dc->handle).height;
+    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    LayOutCalendar(view, client, fontHeight);
+    view->redraw |= kRedrawAll;
+}
+
+void DrawCalendar(CalendarView* view) {
+    if (view->surface.ops == nullptr) return;
+    if (view->redraw & kRedrawMonths) DrawMonthButtons(view);
+    DrawGrid(view);
+    DrawMonthButton(&view->surface, view->buttons[view->date.month - 1], true);
+    if (view->marked.month == view->date.month && view->marked.year == view->date.year) {
+        DrawCalendarDayCell(view, view->marked.day, true);
+    }
+    if (view->redraw & kRedrawHeader) DrawHeader(view);
+    view->redraw = 0;
+}
+
+void DrawCalendarDayCell(CalendarView* view, int32_t day, bool highlighted) {
+    DrawingSurface* dc = &view->surface;
+    if (dc->ops == nullptr || day < 1 || day > view->monthLength) return;
+    const CalendarLayout& layout = view->layout;
+    const CalendarCell cell = CalendarDayCell(view, day);
+    const ViewFrame inside{layout.gridLeft + cell.column * layout.cellWidth + 1,
+                           layout.gridTop + (cell.week + 1) * layout.cellHeight + 1,
+                           layout.cellWidth - 1, layout.cellHeight - 1};
+    FillFrame(dc, inside, highlighted ? kBlackBrush : kWhiteBrush);
+    DrawDayLabel(dc, view, day, highlighted);
+}
+
+CalendarHeader PlaceCalendarHeader(DrawingSurface* dc, int32_t year, int32_t clientWidth) {
+    return ArrowsBeside(dc, MeasureYearBox(dc, year, clientWidth));
+}

@@ -1,0 +1,30 @@
+// Drawing the calendar dialog on its surface: the month buttons, the day
+// grid, the month and day on view highlighted, and the year line with its
+// arrows, each drawn only when the redraw flags ask for it.
+#pragma once
+
+#include <cstdint>
+
+#include "dialogs/calendar_view.h"
+
+// The font of the year line, the arrows, the weekday letters and the day
+// numbers: the default face, a cell 14 units high, bold.
+constexpr int32_t kCalendarFontHeight = 14;
+constexpr int32_t kCalendarFontWeight = 700;
+
+// Gives the view the dialog's surface and client rectangle: lays it out for
+// the calendar's font and asks for everything to be drawn.
+void AttachCalendarSurface(CalendarView* view, DrawingSurface surface, const EdgeRect& client);
+
+// One drawing pass: the month buttons and the header when their flags are
+// set, the grid always, then the month on view and the marked day (when it
+// is in that month) highlighted; clears the flags. Nothing without a surface.
+void DrawCalendar(CalendarView* view);
+
+// The cell of day `day` of the view month, white on black when highlighted,
+// else black on white; other days draw nothing.
+void DrawCalendarDayCell(CalendarView* view, int32_t day, bool highlighted);
+
+// Where the arrows stand beside the year box of `year`, which is centred in
+// the client width; measured with the calendar's font selected on `dc`.
+CalendarHeader PlaceCalendarHeader(DrawingSurface* dc, int32_t year, int32_t clientWidth);
