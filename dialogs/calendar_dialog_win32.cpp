@@ -19,6 +19,8 @@ static_assert(kKeyPageUp == VK_PRIOR && kKeyPageDown == VK_NEXT && kKeyEnd == VK
 CalendarView g_calendar;
 
 void OnInitDialog(HWND dialog) {
+    // The dialog manager made this font from the template and deletes it.
+    g_calendar.labelFont = reinterpret_cast<SurfaceFont*>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     RECT client{};
     GetClientRect(dialog, &client);
     AttachCalendarSurface(&g_calendar, GdiSurface(GetDC(dialog)),

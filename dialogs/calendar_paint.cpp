@@ -1,6 +1,5 @@
 // Drawing the calendar dialog. Everything is drawn straight onto the
-// dialog's device context, in its default font unless said otherwise, and
-// each step restores what it selected.
+// dialog's device context, and each step restores what it selected.
 #include "dialogs/calendar_paint.h"
 
 #include <cstdio>
@@ -23,6 +22,15 @@ constexpr int32_t kArrowGap = 10;
 
 int32_t Length(const char* text) { return static_cast<int32_t>(strlen(text)); }
 
+// Selects `font` (none: nothing) and returns the font to put back.
+SurfaceFont* SelectFont(DrawingSurface* dc, SurfaceFont* font) {
+    return dc->ops->selectFont(dc->handle, font);
+}
+
+void RestoreFont(DrawingSurface* dc, SurfaceFont* previous) {
+    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+}
+
 void DrawLabel(DrawingSurface* dc, const char* text, int32_t count, const ViewFrame& box,
                bool highlighted) {
     DrawColouredRun(dc, text, count, box.left, box.top, box.width, box.height,
@@ -30,12 +38,17 @@ void DrawLabel(DrawingSurface* dc, const char* text, int32_t count, const ViewFr
                     highlighted ? kColourBlack : kColourWhite);
 }
 
-void DrawMonthButton(DrawingSurface* dc, const MonthButton& button, bool highlighted) {
+// The labels are in the dialog's font, which sets the dialog's size, so
+// that they fit their buttons whatever that font is.
+void DrawMonthButton(CalendarView* view, const MonthButton& button, bool highlighted) {
+    DrawingSurface* dc = &view->surface;
     dc->ops->drawBox(dc->handle, button.left + 1, button.top + 1, button.right - 1,
                      button.bottom - 1, highlighted);
     const ViewFrame box{button.left + 1, button.top + 1, button.right - button.left - 1,
                         button.bottom - button.top - 1};
+    SurfaceFont* previous = SelectFont(dc, view->labelFont);
     DrawLabel(dc, button.label, Length(button.label), box, highlighted);
+    RestoreFont(dc, previous);
 }
 
 void DrawMonthButtons(CalendarView* view) {
@@ -48,7 +61,7 @@ void DrawMonthButtons(CalendarView* view) {
                   kDialogFaceBrush);
     }
     for (int i = 0; i < kMonthButtonEntries && view->buttons[i].label != nullptr; ++i) {
-        DrawMonthButton(dc, view->buttons[i], false);
+        DrawMonthButton(view, view->buttons[i], false);
     }
 }
 
@@ -80,7 +93,7 @@ void DrawGrid(CalendarView* view) {
                              false);
         }
     }
-    SurfaceFont* previous = dc->ops->selectFont(dc->handle, view->font);
+    SurfaceFont* previous = SelectFont(dc, view->font);
     for (int32_t column = 0; column < 7; ++column) {
         DrawLabel(dc, kWeekdayLetters + column, 1, CellLabelBox(layout, column, 0), false);
     }
@@ -92,7 +105,7 @@ void DrawGrid(CalendarView* view) {
     }
     for (int32_t day = 1; day <= view->monthLength; ++day) DrawDayLabel(dc, view, day, false);
     view->weekRows = static_cast<uint8_t>(rows);
-    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    RestoreFont(dc, previous);
 }
 
 // Text in a white box with a one-pixel black frame, on the header line.
@@ -128,7 +141,7 @@ CalendarHeader ArrowsBeside(DrawingSurface* dc, const YearBox& box) {
 
 void DrawHeader(CalendarView* view) {
     DrawingSurface* dc = &view->surface;
-    SurfaceFont* previous = dc->ops->selectFont(dc->handle, view->font);
+    SurfaceFont* previous = SelectFont(dc, view->font);
     const YearBox box = MeasureYearBox(dc, view->date.year, view->client.right - view->client.left);
     DrawFramedText(dc, view->layout, box.text, box.count, box.x, box.width);
     CalendarHeader& place = view->headerPlace;
@@ -137,7 +150,7 @@ void DrawHeader(CalendarView* view) {
                    place.arrowWidth);
     DrawFramedText(dc, view->layout, kYearForwardText, Length(kYearForwardText), place.rightArrowX,
                    place.arrowWidth);
-    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    RestoreFont(dc, previous);
 }
 
 }  // namespace
@@ -145,9 +158,9 @@ void DrawHeader(CalendarView* view) {
 void AttachCalendarSurface(CalendarView* view, DrawingSurface surface, const EdgeRect& client) {
     view->surface = surface;
     DrawingSurface* dc = &view->surface;
-    SurfaceFont* previous = dc->ops->selectFont(dc->handle, view->font);
+    SurfaceFont* previous = SelectFont(dc, view->font);
     const int32_t fontHeight = dc->ops->metrics(dc->handle).height;
-    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    RestoreFont(dc, previous);
     LayOutCalendar(view, client, fontHeight);
     view->redraw |= kRedrawAll;
 }
@@ -156,7 +169,7 @@ void DrawCalendar(CalendarView* view) {
     if (view->surface.ops == nullptr) return;
     if (view->redraw & kRedrawMonths) DrawMonthButtons(view);
     DrawGrid(view);
-    DrawMonthButton(&view->surface, view->buttons[view->date.month - 1], true);
+    DrawMonthButton(view, view->buttons[view->date.month - 1], true);
     if (view->marked.month == view->date.month && view->marked.year == view->date.year) {
         DrawCalendarDayCell(view, view->marked.day, true);
     }
@@ -173,7 +186,9 @@ void DrawCalendarDayCell(CalendarView* view, int32_t day, bool highlighted) {
                            layout.gridTop + (cell.week + 1) * layout.cellHeight + 1,
                            layout.cellWidth - 1, layout.cellHeight - 1};
     FillFrame(dc, inside, highlighted ? kBlackBrush : kWhiteBrush);
+    SurfaceFont* previous = SelectFont(dc, view->font);
     DrawDayLabel(dc, view, day, highlighted);
+    RestoreFont(dc, previous);
 }
 
 CalendarHeader PlaceCalendarHeader(DrawingSurface* dc, int32_t year, int32_t clientWidth) {

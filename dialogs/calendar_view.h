@@ -50,6 +50,7 @@ struct CalendarView {
     uint8_t redraw;
     DrawingSurface surface;  // the dialog's device context; ops null: none
     SurfaceFont* font;       // year line, arrows, weekday letters, day numbers
+    SurfaceFont* labelFont;  // month labels: the dialog's own; not owned
     EdgeRect client;
     CalendarLayout layout;
     CalendarHeader headerPlace;

@@ -12,9 +12,9 @@
 
 namespace {
 
-// A calendar opened on `start` and laid out on a 320 x 320 client. The
-// recorder's own font stands for the device context's default font
-// (index 0); the calendar's font is index 1. Text is 8 pixels a byte.
+// A calendar opened on `start`, laid out on a 320 x 320 client and drawn.
+// Fonts: 0 the device context's own, 1 the calendar's, 2 the dialog's. Text
+// is 8 pixels a byte.
 struct RecordedCalendar {
     Recorder recorder;
     CalendarView view{};
@@ -24,6 +24,7 @@ struct RecordedCalendar {
         DrawingSurface surface = recorder.surface();
         surface.ops->selectFont(surface.handle, surface.ops->createFont(surface.handle, u"System", 0, 0));
         view.font = surface.ops->createFont(surface.handle, u"", kCalendarFontHeight, kCalendarFontWeight);
+        view.labelFont = surface.ops->createFont(surface.handle, u"System", 8, 0);
         SetCalendarView(&view, AbsoluteFromHebrew(start), true);
         AttachCalendarSurface(&view, surface, {0, 0, 320, 320});
         DrawCalendar(&view);
@@ -81,7 +82,7 @@ TEST(CalendarPaint, TheFirstPassDrawsEverythingInOrder) {
     EXPECT_EQ(Shape(calls), Repeat("BT", 12) + Repeat("B", 42) + Repeat("T", 37) + "IT" + "FT" +
                                 Repeat("FT", 3));
     EXPECT_EQ(calls[1].text, "Nissan");
-    EXPECT_EQ(calls[1].font, 0);
+    EXPECT_EQ(calls[1].font, 2);
     EXPECT_EQ(Where(calls[0]), (std::vector<int32_t>{21, 21, 68, 25}));
     EXPECT_EQ(Where(calls[24]), (std::vector<int32_t>{20, 107, 41, 31}));  // top-left grid cell
     const DrawCall& sunday = calls[66];
@@ -95,6 +96,7 @@ TEST(CalendarPaint, TheFirstPassDrawsEverythingInOrder) {
     const DrawCall& tishrei = calls[103];
     EXPECT_EQ(Where(tishrei), (std::vector<int32_t>{161, 48, 68, 25}));
     EXPECT_EQ(calls[104].text, "Tishrei");
+    EXPECT_EQ(calls[104].font, 2);
     EXPECT_EQ(calls[104].textColour, kColourWhite);
     EXPECT_EQ(calls[104].backColour, kColourBlack);
     // The 15th: Thursday of the third week.
@@ -102,6 +104,7 @@ TEST(CalendarPaint, TheFirstPassDrawsEverythingInOrder) {
     EXPECT_EQ(calls[105].brush, kBlackBrush);
     EXPECT_EQ(calls[106].text, "15");
     EXPECT_EQ(calls[106].textColour, kColourWhite);
+    EXPECT_EQ(calls[106].font, 1);
 
     // " 5785 " is 48 pixels, centred; the arrows 10 pixels off each side.
     EXPECT_EQ(Where(calls[107]), (std::vector<int32_t>{135, 1, 50, 16}));

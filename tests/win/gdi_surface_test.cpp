@@ -207,6 +207,27 @@ TEST_F(GdiSurfaceTest, HighlightIsBlueOnYellow) {
     EXPECT_GT(Count(0x0000FF, verse.x, kTop + 100, verse.x + verse.width, kTop + kFrameHeight), 5);
 }
 
+TEST_F(GdiSurfaceTest, BoxesAndTheDialogFace) {
+    struct Case {
+        bool inverse;
+        uint32_t outline, inside;
+    } const cases[] = {{false, 0x000000, 0xFFFFFF}, {true, 0xFFFFFF, 0x000000}};
+    for (const Case& c : cases) {
+        FillFrame(dc_, 0, 0, 60, 60, LTGRAY_BRUSH);
+        surface_.ops->drawBox(surface_.handle, 10, 10, 30, 20, c.inverse);
+        EXPECT_EQ(Pixel(10, 10), c.outline) << c.inverse;
+        EXPECT_EQ(Pixel(29, 19), c.outline) << c.inverse;
+        EXPECT_EQ(Pixel(11, 11), c.inside) << c.inverse;
+        EXPECT_EQ(Pixel(28, 18), c.inside) << c.inverse;
+        EXPECT_EQ(Pixel(30, 15), 0xC0C0C0u) << c.inverse;  // right and bottom are outside
+        EXPECT_EQ(Pixel(15, 20), 0xC0C0C0u) << c.inverse;
+    }
+    surface_.ops->fillRect(surface_.handle, 40, 40, 5, 5, kDialogFaceBrush);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(Pixel(44, 44), static_cast<uint32_t>(GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face)));
+    EXPECT_EQ(Pixel(45, 45), 0xC0C0C0u);
+}
+
 TEST_F(GdiSurfaceTest, CaptionFontIsFourteenUnitsHigh) {
     CreateCaptionFont();
     ASSERT_NE(g_app.captionFont, nullptr);

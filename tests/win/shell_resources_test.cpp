@@ -1,5 +1,5 @@
 // The shell's resources as Varidel.exe carries them: the menu, the
-// accelerators and the toolbar strip.
+// accelerators, the toolbar strip and the dialogs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -136,4 +136,25 @@ TEST_F(ShellResources, TheToolbarStripHoldsSixSixteenColourImages) {
     SelectObject(dc, previous);
     DeleteDC(dc);
     DeleteObject(strip);
+}
+
+TEST_F(ShellResources, TheCalendarIsAnEmptyDialogItDrawsItself) {
+    HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(IDD_CALENDAR), RT_DIALOG);
+    ASSERT_NE(found, nullptr);
+    const auto* dialog = static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(module_, found)));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->style, static_cast<DWORD>(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU |
+                                                DS_CENTER | DS_SETFONT));
+    EXPECT_EQ(dialog->cdit, 0);
+    EXPECT_EQ(dialog->cx, 160);
+    EXPECT_EQ(dialog->cy, 160);
+    // No menu, the standard class, then the caption, the point size and the face.
+    const auto* words = reinterpret_cast<const WORD*>(dialog + 1);
+    EXPECT_EQ(words[0], 0);
+    EXPECT_EQ(words[1], 0);
+    const auto* caption = reinterpret_cast<const wchar_t*>(words + 2);
+    EXPECT_STREQ(caption, L"Hebrew Calendar");
+    const auto* font = reinterpret_cast<const WORD*>(caption + wcslen(caption) + 1);
+    EXPECT_EQ(font[0], 8);
+    EXPECT_STREQ(reinterpret_cast<const wchar_t*>(font + 1), L"System");
 }
