@@ -59,7 +59,7 @@ struct CalendarView {
 
 // Puts `day` (0, or a day outside the supported range: today) on view. With
 // `mark` the day becomes the marked day and the month buttons are set up
-// afresh; they are also when the view changes between a common and a leap
+// afresh, as they are whenever the view changes between a common and a leap
 // year.
 void SetCalendarView(CalendarView* view, AbsoluteDay day, bool mark);
 
