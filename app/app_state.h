@@ -43,6 +43,7 @@ struct AppState {
     Rect32 captionStrip;
     int32_t captionLength;             // characters in caption; 0 = none
     char SearchString[kSearchStringSize];
+    LessonKey matchLesson;             // lesson of the search match the pane shows, if any
     TextView* pane;                    // the reading pane; null until it exists
     int32_t SurroundingGutter;         // pixels kept free around the text
     HWND__* toolbar;

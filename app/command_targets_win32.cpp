@@ -4,8 +4,6 @@
 // the same change; both in the library would leave the choice to the linker.
 #include "app/command_targets_win32.h"
 
-INT_PTR CALLBACK SearchDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-int FindNext(HWND) { return 0; }
 
 INT_PTR CALLBACK FontDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 

@@ -1,16 +1,11 @@
 // The operations of other subsystems that the main window's commands call:
-// the search, the font chooser, the clipboard export, printing, and the
-// About box with the update check.
+// the font chooser, the clipboard export, printing, and the About box with
+// the update check.
 #pragma once
 
 #include <windows.h>
 
 struct TextView;
-
-// Search: the procedure of dialog IDD_SEARCH, and Search Again (1 when a
-// match was found and shown).
-INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-int FindNext(HWND owner);
 
 // Font chooser: the procedure of dialog IDD_FONT, run with the address of
 // the reader's FontSettings; ends with 1 after OK.

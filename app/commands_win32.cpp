@@ -7,6 +7,7 @@
 #include "app/modal_win32.h"
 #include "app/reading_pane_win32.h"
 #include "dialogs/calendar_dialog_win32.h"
+#include "dialogs/search_win32.h"
 #include "resource_ids.h"
 
 namespace {

@@ -30,18 +30,20 @@ bool ShowLessonText(char* text) {
 
 }  // namespace
 
+bool ShowNewDayLesson(HWND owner, char* text, AbsoluteDay previous) {
+    if (text != nullptr && ShowLessonText(text)) return true;
+    SetCurrentDay(previous, false);
+    ShowMessage(owner, L"Could not access the\r\nThe lesson for the selected day", L"Error", MB_ICONWARNING);
+    return false;
+}
+
 void GoToDay(HWND window, AbsoluteDay day) {
     if (day != 0 && !IsSupportedDay(day)) return;
     const AbsoluteDay previous = g_app.Day;
     SetCurrentDay(day, true);
-    char* text = LoadLessonText(g_app.Lesson, nullptr);
-    if (text == nullptr || !ShowLessonText(text)) {
-        SetCurrentDay(previous, false);
-        ShowMessage(window, L"Could not access the\r\nThe lesson for the selected day", L"Error",
-                    MB_ICONWARNING);
-        return;
+    if (ShowNewDayLesson(window, LoadLessonText(g_app.Lesson, nullptr), previous)) {
+        RefreshWindow(window, kPaintEraseAndText);
     }
-    RefreshWindow(window, kPaintEraseAndText);
 }
 
 void GoToNeighbourDay(HWND window, int step) {

@@ -1,4 +1,5 @@
-// Day navigation: every change of the day shown, except the search's.
+// Day navigation, and the lesson of a day just made current shown in the
+// pane (a search hit in another lesson is shown the same way).
 #pragma once
 
 #include <windows.h>
@@ -14,3 +15,9 @@ void GoToDay(HWND window, AbsoluteDay day);
 // The day before (-1) or after (+1) the one shown, within the days the
 // calendar can show.
 void GoToNeighbourDay(HWND window, int step);
+
+// Shows `text`, the lesson of the day just made current, from the top; the
+// pane adopts it. When there is no text or the pane cannot lay it out, the
+// day `previous` comes back, the same warning is shown, owned by `owner`,
+// and the result is false.
+bool ShowNewDayLesson(HWND owner, char* text, AbsoluteDay previous);

@@ -4,7 +4,6 @@
 #include "app/main_window_win32.h"
 
 #include "app/app_state.h"
-#include "app/command_targets_win32.h"
 #include "app/commands_win32.h"
 #include "app/day_navigation_win32.h"
 #include "app/scroll_input.h"
@@ -12,6 +11,7 @@
 #include "app/settings_win32.h"
 #include "app/toolbar_win32.h"
 #include "app/reading_pane_win32.h"
+#include "dialogs/search_win32.h"
 
 const wchar_t kMainWindowClass[] = L"Varidel-English";
 const wchar_t kMainWindowTitle[] = L"Varidel";

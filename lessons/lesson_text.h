@@ -19,6 +19,11 @@ constexpr uint8_t kStyleAlignRight = 0x20;
 constexpr uint8_t kStyleAlignCentre = 0x40;
 constexpr uint8_t kStyleBlankAfter = 0x80;
 constexpr uint8_t kStyleFontMask = 0x1F;
+// Whole style bytes with a meaning of their own: a lesson's title (large,
+// bold, centred) and a heading (centred), which may stand under the title as
+// its subtitle; both with a blank line after.
+constexpr uint8_t kStyleTitle = 0xCC;
+constexpr uint8_t kStyleHeading = 0xC1;
 
 // Indent byte of a text paragraph: the left indent in pixels, and the label
 // level (0 = none; 1..3 = the first word is a label in a hanging column).

@@ -13,6 +13,10 @@
 #define IDD_CALENDAR 106
 #define IDD_SEARCH 115
 
+/* Controls of the search dialog. */
+#define IDC_SEARCH_PHRASE 1013
+#define IDC_MATCH_CASE 1014
+
 #define CMD_CALENDAR 107
 #define CMD_TODAY 108
 #define CMD_NEXT_DAY 109

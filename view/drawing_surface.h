@@ -20,6 +20,7 @@ constexpr uint32_t kColourBlack = Rgb(0, 0, 0);
 constexpr uint32_t kColourBlue = Rgb(0, 0, 255);
 constexpr uint32_t kColourWhite = Rgb(255, 255, 255);
 constexpr uint32_t kColourYellow = Rgb(255, 255, 0);
+constexpr uint32_t kColourRed = Rgb(255, 0, 0);
 
 // Stock brushes, numbered as GDI's stock objects.
 constexpr int kWhiteBrush = 0;
@@ -69,6 +70,9 @@ struct SurfaceOps {
     // A horizontal rule one pixel high from `left` up to, not including,
     // `right`, drawn with the black brush.
     void (*drawRule)(void* handle, int32_t left, int32_t top, int32_t right);
+    // Fills left, top, width, height with a solid colour.
+    void (*fillColour)(void* handle, int32_t left, int32_t top, int32_t width, int32_t height,
+                       uint32_t colour);
 };
 
 struct DrawingSurface {

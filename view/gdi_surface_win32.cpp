@@ -89,10 +89,18 @@ void DrawRuleOn(void* handle, int32_t left, int32_t top, int32_t right) {
     SelectObject(dc, previous);
 }
 
+void FillColourOn(void* handle, int32_t left, int32_t top, int32_t width, int32_t height,
+                  uint32_t colour) {
+    RECT box{left, top, left + width, top + height};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(Dc(handle), &box, brush);
+    DeleteObject(brush);
+}
+
 const SurfaceOps kGdiOps = {PixelsPerInchY, CreateFontOn,  DeleteFontOn,  SelectFontOn,
                             Metrics,        FitText,       MeasureTextOn, DrawTextOn,
                             TextColour,     SetTextColour, SetBackColour, FillRectOn,
-                            DrawBoxOn,      DrawRuleOn};
+                            DrawBoxOn,      DrawRuleOn,    FillColourOn};
 
 }  // namespace
 

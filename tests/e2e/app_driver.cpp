@@ -136,11 +136,17 @@ bool WaitUntilIdle(RunningApp& app) {
            SendMessageTimeoutW(app.window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitLimitMs, &result) != 0;
 }
 
-bool BringToFront(RunningApp& app) {
-    if (GetForegroundWindow() == app.window) return true;
-    SetForegroundWindow(app.window);
-    return WaitFor([&] { return GetForegroundWindow() == app.window; });
+namespace {
+
+bool WindowToFront(HWND window) {
+    if (GetForegroundWindow() == window) return true;
+    SetForegroundWindow(window);
+    return WaitFor([&] { return GetForegroundWindow() == window; });
 }
+
+}  // namespace
+
+bool BringToFront(RunningApp& app) { return WindowToFront(app.window); }
 
 void SendCommand(RunningApp& app, WORD command) {
     PostMessageW(app.window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
@@ -150,7 +156,11 @@ void SendCommand(RunningApp& app, WORD command) {
 // The input may end the program, so waiting for it to be idle again is
 // not part of the result.
 bool PressKey(RunningApp& app, WORD key, std::initializer_list<WORD> modifiers) {
-    if (!BringToFront(app)) return false;
+    return PressKeyIn(app, app.window, key, modifiers);
+}
+
+bool PressKeyIn(RunningApp& app, HWND window, WORD key, std::initializer_list<WORD> modifiers) {
+    if (!WindowToFront(window)) return false;
     for (WORD modifier : modifiers) SendKey(modifier, false);
     SendKey(key, false);
     SendKey(key, true);

@@ -57,6 +57,8 @@ bool BringToFront(RunningApp& app);
 void SendCommand(RunningApp& app, WORD command);
 // Presses and releases `key` with the modifiers held, through the keyboard.
 bool PressKey(RunningApp& app, WORD key, std::initializer_list<WORD> modifiers = {});
+// The same into `window`, one of the program's dialogs or boxes.
+bool PressKeyIn(RunningApp& app, HWND window, WORD key, std::initializer_list<WORD> modifiers = {});
 // Left click at a point of the client area, through the mouse.
 bool ClickClient(RunningApp& app, int x, int y);
 // Turns the wheel by `delta` (negative: toward the reader) over the text.

@@ -67,7 +67,7 @@ void MeasureText(void* h, const char16_t* text, int32_t count, int32_t* width, i
 }
 
 DrawCall Call(const Recorder& r, DrawKind kind, int32_t x, int32_t y, int32_t w, int32_t h) {
-    return {kind, {}, x, y, w, h, r.selected, r.textColour, r.backColour, -1};
+    return {kind, {}, x, y, w, h, r.selected, r.textColour, r.backColour, -1, 0};
 }
 
 int32_t DrawText(void* h, const char16_t* text, int32_t count, int32_t x, int32_t y, int32_t w,
@@ -112,10 +112,17 @@ void DrawRule(void* h, int32_t left, int32_t top, int32_t right) {
     r.calls.push_back(Call(r, DrawKind::Rule, left, top, right - left, 1));
 }
 
+void FillColour(void* h, int32_t left, int32_t top, int32_t width, int32_t height, uint32_t colour) {
+    Recorder& r = R(h);
+    DrawCall call = Call(r, DrawKind::ColourFill, left, top, width, height);
+    call.fill = colour;
+    r.calls.push_back(call);
+}
+
 const SurfaceOps kRecordingOps = {PixelsPerInchY, CreateFont,  DeleteFont, SelectFont,
                                   Metrics,        FitText,     MeasureText, DrawText,
                                   TextColour,     SetTextColour, SetBackColour, FillRect,
-                                  DrawBox,        DrawRule};
+                                  DrawBox,        DrawRule,    FillColour};
 
 }  // namespace
 

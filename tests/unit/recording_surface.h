@@ -18,7 +18,7 @@ struct RecordedFont {
     bool deleted;
 };
 
-enum class DrawKind { Text, Rule, Fill, Box };
+enum class DrawKind { Text, Rule, Fill, Box, ColourFill };
 
 struct DrawCall {
     DrawKind kind;
@@ -28,6 +28,7 @@ struct DrawCall {
     uint32_t textColour;
     uint32_t backColour;
     int brush;         // Fill; Box: the inside, kWhiteBrush or (inverse) kBlackBrush
+    uint32_t fill;     // ColourFill only
 };
 
 struct Recorder {

@@ -1,0 +1,70 @@
+// Searching the book for the reader's phrase: matching inside one lesson
+// text, and the walk that Search and Search Again take from the place shown
+// through every other lesson and back. Nothing here touches a window: the
+// caller shows what was found.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "lessons/lesson_key.h"
+
+// The phrase searched for: 8-bit text, zero-terminated; with matchCase off
+// the 26 ASCII letters match regardless of case.
+struct SearchPhrase {
+    const char* text;
+    bool matchCase;
+};
+
+// The first occurrence of `needle` in the zero-terminated `haystack` where
+// only the ASCII letters fold (bytes 0x80 and above, digits and punctuation
+// match only themselves); null when there is none or the haystack is empty.
+const char* FindCaseless(const char* haystack, const char* needle);
+
+// Offset in the lesson `text` of the first match that starts at or after
+// `startOffset`, or 0 for none (a match never starts at 0 or 1). Only the
+// paragraph bodies are searched: a match never includes a style or indent
+// byte and never runs on into the next paragraph.
+uint32_t FindInLesson(const char* text, uint32_t startOffset, const SearchPhrase& phrase);
+
+// Days 1..31 of lesson months 1..14: one turn of the walk.
+constexpr int kWalkKeys = 14 * 31;
+
+// The key after `key` in the walk: day 31 of a month is followed by day 1 of
+// the next, and lesson month 14 by month 1.
+LessonKey NextWalkKey(LessonKey key);
+
+// Where the search starts: the lesson shown. Its text is the one of
+// `matchLesson` while a match is shown, else the one of `dayLesson`: a match
+// may be shown on a day of another key (30 Adar I in a common year on
+// 1 Nisan), and Search Again goes on from the lesson the match is in.
+struct SearchPlace {
+    const char* text;         // the text shown, or null
+    uint16_t highlightStart;  // offset of the match shown; 0 = none
+    LessonKey matchLesson;    // key of the lesson of the match shown
+    LessonKey dayLesson;      // key of the day shown
+    int32_t year;             // Hebrew year of the day shown
+};
+
+struct SearchHit {
+    uint32_t offset;  // of the match in its text; 0 = nothing found
+    char* text;       // null: the match is in the text shown; otherwise the
+                      // text of the lesson found, which the caller releases
+                      // with free()
+    LessonKey key;    // of the lesson the match is in
+    AbsoluteDay day;  // on which that lesson is shown (with text)
+};
+
+// The next match after the place shown: in the text shown after the first
+// byte of the match shown; then in every other lesson in key order from the
+// one after the lesson shown around to the one before it; then in the text shown from
+// its start when a match was shown there. A lesson that cannot be loaded is
+// passed over (a damaged one after the loader's message), as is one whose day
+// lies outside the calendar. The walk takes at most one turn, so a key it
+// never meets again (a damaged setting) still ends it. An empty phrase finds
+// nothing.
+SearchHit FindNextHit(const SearchPlace& place, const SearchPhrase& phrase);
+
+// The phrase the reader typed, as the search keeps it: each UTF-16 unit
+// reduced to its low byte, at most `size` - 1 of them, zero-terminated.
+void NarrowTypedPhrase(const char16_t* typed, char* phrase, size_t size);

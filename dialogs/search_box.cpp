@@ -1,0 +1,91 @@
+// The search's context box.
+#include "dialogs/search_box.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "view/paint.h"
+#include "view/view_fonts.h"
+
+namespace {
+
+// The box's rings from the outside in, each one pixel wide; the yellow inside
+// starts five pixels in.
+constexpr uint32_t kRings[] = {kColourRed, kColourRed, kColourWhite, kColourBlue, kColourBlue};
+constexpr int32_t kRingCount = sizeof kRings / sizeof kRings[0];
+// Room around the text: the rings, and a line's height plus eight pixels
+// across; the rings, and two more pixels below them, down the side.
+constexpr int32_t kExtraWidth = 8;
+constexpr int32_t kExtraHeight = 12;
+constexpr int32_t kBottomGap = 2;
+
+// One line of the box: the bytes that fit the frame and their width.
+struct BoxLine {
+    const char* text;
+    int32_t count;
+    int32_t width;
+};
+
+// The body of `paragraph` when it has `style`, else null.
+const char* BodyWithStyle(const char* paragraph, uint8_t style) {
+    return static_cast<uint8_t>(paragraph[0]) == style ? paragraph + 2 : nullptr;
+}
+
+const char* NextParagraph(const char* paragraph) {
+    const char* body = paragraph + 2;
+    return body + strlen(body) + 1;
+}
+
+BoxLine Measure(DrawingSurface* dc, const char* body, int32_t frameWidth) {
+    BoxLine line{body, static_cast<int32_t>(strlen(body)), frameWidth};
+    MeasureFit(dc, body, &line.width, &line.count);
+    return line;
+}
+
+// Nested fills from the outside in leave each ring one pixel wide.
+void DrawRings(DrawingSurface* dc, ViewFrame box) {
+    for (uint32_t colour : kRings) {
+        if (box.width > 0 && box.height > 0) {
+            dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height, colour);
+        }
+        box = {box.left + 1, box.top + 1, box.width - 2, box.height - 2};
+    }
+    if (box.width > 0 && box.height > 0) {
+        dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height, kColourYellow);
+    }
+}
+
+}  // namespace
+
+void DrawSearchContextBox(TextView* view) {
+    if (view == nullptr || view->text == nullptr || view->text[0] == '\0') return;
+    const char* title = BodyWithStyle(view->text, kStyleTitle);
+    const char* subtitle = BodyWithStyle(title != nullptr ? NextParagraph(view->text) : view->text, kStyleHeading);
+    if (title == nullptr && subtitle == nullptr) return;
+
+    DrawingSurface* dc = view->dc;
+    SurfaceFont* previous = SelectStyleFont(view, kStyleSmall | kRequestColour);
+    const int32_t h = dc->ops->metrics(dc->handle).height;
+    BoxLine lines[2];
+    int32_t count = 0;
+    for (const char* body : {title, subtitle}) {
+        if (body != nullptr) lines[count++] = Measure(dc, body, view->frame.width);
+    }
+    int32_t widest = 0;
+    for (int32_t i = 0; i < count; ++i) widest = std::max(widest, lines[i].width);
+
+    const ViewFrame& frame = view->frame;
+    const int32_t width = std::min(widest + 2 * h + kExtraWidth, frame.width);
+    const int32_t top = frame.top + frame.height - count * h - kExtraHeight;
+    const ViewFrame box{frame.left + (frame.width - width) / 2, top, width,
+                        frame.top + frame.height - kBottomGap - top};
+    DrawRings(dc, box);
+
+    const ViewFrame inner{box.left + kRingCount, box.top + kRingCount, box.width - 2 * kRingCount,
+                          box.height - 2 * kRingCount};
+    for (int32_t i = 0; i < count; ++i) {
+        DrawColouredRun(dc, lines[i].text, lines[i].count, inner.left + (inner.width - lines[i].width) / 2,
+                        inner.top + i * h, lines[i].width, h, kColourRed, kColourYellow);
+    }
+    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+}

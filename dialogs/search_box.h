@@ -1,0 +1,13 @@
+// The search's context box: after a match is shown, the title and subtitle
+// of its lesson stand in a small framed box at the bottom of the pane, so the
+// reader sees which feast's lesson the match belongs to.
+#pragma once
+
+#include "view/text_view.h"
+
+// Draws the box over the painted view: the title (a first paragraph of the
+// title style) and the subtitle (the heading that follows it, or a heading
+// that opens the lesson), red on yellow, each cut to the frame's width,
+// inside two red rings, one white and two blue, centred across the bottom of
+// the frame. Nothing when the lesson has neither, or the view no text.
+void DrawSearchContextBox(TextView* view);

@@ -1,0 +1,94 @@
+// Speed of Search Again through the whole book, as the reader runs it: every
+// lesson loaded through the loader from the shipped containers. Two walks,
+// each set beside the time to decode the whole book once (its "per_decode"
+// counter, in processor time): a phrase found nowhere, which walks every lesson, and a phrase
+// found only in the last lesson of the walk. The target is a whole walk
+// within 1.5 decodes of the book.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dialogs/search.h"
+#include "lessons/book_files.h"
+#include "lessons/lesson_loader.h"
+#include "lessons/lesson_platform_posix.h"
+
+namespace {
+
+constexpr LessonKey kShown = 0x0102;  // the walk ends with 0x0101
+constexpr int32_t kYear = 5787;
+
+// The shipped containers, compiled once into a scratch folder the loader
+// reads (and then keeps in memory, as the program keeps its resources).
+void UseShippedBook() {
+    static const bool ready = [] {
+        ContainerSet containers;
+        std::vector<std::string> problems;
+        std::string folder = (std::filesystem::temp_directory_path() / "varidel-bench-XXXXXX").string();
+        std::string error;
+        if (!LoadContainersFrom(std::string(VARIDEL_SOURCE_DIR) + "/resources/book", &containers, &problems) ||
+            mkdtemp(folder.data()) == nullptr || !WriteContainerSet(folder, containers, &error)) {
+            std::abort();
+        }
+        SetLessonContainerFolder(folder);
+        return true;
+    }();
+    (void)ready;
+}
+
+// Loads every lesson once, in the walk's order, keeping none.
+void DecodeBookOnce() {
+    LessonKey key = MakeLessonKey(1, 1);
+    for (int i = 0; i < kWalkKeys; ++i, key = NextWalkKey(key)) std::free(LoadLessonText(key, nullptr));
+}
+
+// Processor time of one decode of the whole book, the mean of many: the
+// ratios compare processor time, which other work on the machine disturbs
+// less than the time on the clock.
+double DecodeSeconds() {
+    static const double seconds = [] {
+        UseShippedBook();
+        DecodeBookOnce();
+        constexpr int kRuns = 100;
+        const std::clock_t start = std::clock();
+        for (int i = 0; i < kRuns; ++i) DecodeBookOnce();
+        return double(std::clock() - start) / CLOCKS_PER_SEC / kRuns;
+    }();
+    return seconds;
+}
+
+void DecodeWholeBook(benchmark::State& state) {
+    UseShippedBook();
+    for (auto _ : state) DecodeBookOnce();
+}
+BENCHMARK(DecodeWholeBook)->Unit(benchmark::kMillisecond);
+
+// Search Again from the top of lesson kShown for `phrase`, which the walk
+// must find in `expected` (0: nowhere).
+void Walk(benchmark::State& state, const char* phrase, LessonKey expected) {
+    UseShippedBook();
+    char* shown = LoadLessonText(kShown, nullptr);
+    const SearchPlace place{shown, 0, 0, kShown, kYear};
+    const double decode = DecodeSeconds();
+    const std::clock_t start = std::clock();
+    for (auto _ : state) {
+        const SearchHit hit = FindNextHit(place, {phrase, false});
+        if ((hit.offset != 0 ? hit.key : 0) != expected) std::abort();
+        std::free(hit.text);
+    }
+    const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+    state.counters["per_decode"] = seconds / double(state.iterations()) / decode;
+    std::free(shown);
+}
+
+void WalkFindingNothing(benchmark::State& state) { Walk(state, "xyzzy", 0); }
+BENCHMARK(WalkFindingNothing)->Unit(benchmark::kMillisecond);
+
+void WalkFindingTheLastLesson(benchmark::State& state) { Walk(state, "Where is their God?", 0x0101); }
+BENCHMARK(WalkFindingTheLastLesson)->Unit(benchmark::kMillisecond);
+
+}  // namespace

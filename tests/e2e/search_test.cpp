@@ -1,0 +1,219 @@
+// Searching the book through the search dialog, Search Again and Enter: the
+// day that a match moves to, the highlight and the title box painted, Match
+// Case, "Not Found!", and what is remembered of the search between runs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "lessons/lesson_key.h"
+#include "resource_ids.h"
+#include "tests/e2e/app_driver.h"
+
+namespace {
+
+constexpr DWORD kDefaultFlags = 0xD1140040;
+constexpr DWORD kDayChosen = 0x4;
+constexpr DWORD kMatchCase = 0x20;
+constexpr uint32_t kYellow = 0xFFFF00;
+constexpr uint32_t kBlue = 0x0000FF;
+constexpr uint32_t kRed = 0xFF0000;
+
+class Searching : public testing::Test {
+protected:
+    void SetUp() override {
+        EndLeftoverApps();
+        ClearSettings();
+        ClearGutter();
+    }
+    void TearDown() override { EndLeftoverApps(); }
+
+    // Starts on the day of lesson `key` in Hebrew year `year`.
+    RunningApp StartOn(LessonKey key, int32_t year) {
+        PutSetting(L"Flags", kDefaultFlags | kDayChosen);
+        PutSetting(L"Day", static_cast<DWORD>(DayForLessonKey(key, year)));
+        RunningApp app = StartApp();
+        EXPECT_NE(app.window, nullptr);
+        return app;
+    }
+};
+
+// The program's window of class #32770 captioned "Varidel" owned by `owner`:
+// the search dialog, or a message box over it.
+HWND OwnedBox(HWND owner) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", L"Varidel"); w != nullptr;
+             w = FindWindowExW(nullptr, w, L"#32770", L"Varidel")) {
+            if (GetWindow(w, GW_OWNER) == owner && IsWindowVisible(w)) found = w;
+        }
+        return found != nullptr;
+    });
+    return found;
+}
+
+// Opens the search dialog with `key` and `modifiers`, types `phrase`, sets
+// Match Case and presses Enter; returns the dialog, which may have closed
+// since.
+HWND Search(RunningApp& app, WORD key, std::initializer_list<WORD> modifiers, const wchar_t* phrase,
+            bool matchCase) {
+    EXPECT_TRUE(PressKey(app, key, modifiers));
+    HWND dialog = OwnedBox(app.window);
+    if (dialog == nullptr) {
+        ADD_FAILURE() << "no search dialog";
+        return nullptr;
+    }
+    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_SEARCH_PHRASE, EM_GETLIMITTEXT, 0, 0), 33);
+    SetDlgItemTextW(dialog, IDC_SEARCH_PHRASE, phrase);
+    if ((IsDlgButtonChecked(dialog, IDC_MATCH_CASE) == BST_CHECKED) != matchCase) {
+        SendDlgItemMessageW(dialog, IDC_MATCH_CASE, BM_CLICK, 0, 0);
+    }
+    EXPECT_TRUE(PressKeyIn(app, dialog, VK_RETURN));
+    return dialog;
+}
+
+// Where pixels of `colour` lie in the text area: how many, and their box.
+struct Spot {
+    int count = 0;
+    RECT box{INT_MAX, INT_MAX, -1, -1};
+};
+
+Spot FindColour(const RunningApp& app, uint32_t colour) {
+    const WindowParts parts = PartsOf(app);
+    const ClientPixels pixels = CaptureClient(app.window);
+    Spot spot;
+    for (int y = parts.toolbarBottom; y < parts.stripTop; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            if (pixels.At(x, y) != colour) continue;
+            ++spot.count;
+            spot.box = {std::min<LONG>(spot.box.left, x), std::min<LONG>(spot.box.top, y),
+                        std::max<LONG>(spot.box.right, x), std::max<LONG>(spot.box.bottom, y)};
+        }
+    }
+    return spot;
+}
+
+// A match is painted: blue text on a yellow ground.
+void ExpectHighlight(const RunningApp& app, const char* what) {
+    const Spot yellow = FindColour(app, kYellow);
+    ASSERT_GT(yellow.count, 0) << what << ": no highlight";
+    const ClientPixels pixels = CaptureClient(app.window);
+    int blue = 0;
+    for (int y = yellow.box.top; y <= yellow.box.bottom; ++y)
+        for (int x = yellow.box.left; x <= yellow.box.right; ++x) blue += pixels.At(x, y) == kBlue;
+    EXPECT_GT(blue, 0) << what << ": no highlighted text";
+}
+
+std::vector<uint8_t> StoredBytes(const wchar_t* name) {
+    std::vector<uint8_t> bytes(64);
+    DWORD size = static_cast<DWORD>(bytes.size());
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_BINARY, nullptr, bytes.data(), &size) !=
+        ERROR_SUCCESS) {
+        return {};
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+}  // namespace
+
+// 1 Tishrei of a common year: the phrase stands in 30 Adar I, shown on
+// 1 Nisan, and in 29 Adar; Search Again goes on from the lesson of the match.
+TEST_F(Searching, TheDialogFindsAnotherDayAndSearchAgainStepsOn) {
+    RunningApp app = StartOn(0x0701, 5788);
+    ASSERT_NE(app.window, nullptr);
+    const std::vector<uint32_t> firstDay = StripPixels(app);
+    ASSERT_TRUE(PressKey(app, VK_F3));
+    ASSERT_TRUE(PressKey(app, VK_RETURN));
+    EXPECT_EQ(StripPixels(app), firstDay) << "without a phrase F3 and Enter do nothing";
+    EXPECT_EQ(FindColour(app, kYellow).count, 0);
+
+    HWND dialog = Search(app, VK_F3, {VK_MENU}, L"Give the king", false);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "a match closes the dialog";
+    EXPECT_TRUE(WaitForChange(app, StripPixels, firstDay));
+    ExpectHighlight(app, "the first match");
+    EXPECT_TRUE(SaveScreenshot(app.window, L"search_match"));
+    const std::vector<uint32_t> nisan = StripPixels(app);
+
+    ASSERT_TRUE(PressKey(app, VK_F3));
+    EXPECT_TRUE(WaitForChange(app, StripPixels, nisan)) << "F3 moves on to 29 Adar";
+    ExpectHighlight(app, "the match after F3");
+    ASSERT_TRUE(PressKey(app, VK_RETURN));
+    EXPECT_TRUE(WaitFor([&] { return StripPixels(app) == nisan; })) << "Enter comes round to 1 Nisan again";
+    ExpectHighlight(app, "the match after Enter");
+
+    EXPECT_EQ(CloseApp(app), 0u);
+    EXPECT_EQ(StoredOr(L"Day", 0), static_cast<DWORD>(AbsoluteFromHebrew({1, 1, 5788})));
+    EXPECT_EQ(StoredOr(L"Lesson", 0), 0x0101u);
+}
+
+TEST_F(Searching, MatchCaseNotFoundAndTheTitleBoxAndWhatARestartKeeps) {
+    RunningApp app = StartOn(0x0302, 5787);
+    ASSERT_NE(app.window, nullptr);
+    const std::vector<uint32_t> sivan2 = StripPixels(app);
+    HWND dialog = Search(app, 'W', {VK_CONTROL}, L"lord", false);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    ExpectHighlight(app, "LORD in the lesson shown");
+    EXPECT_EQ(StripPixels(app), sivan2) << "without Match Case the lesson shown has the word";
+
+    dialog = Search(app, 'W', {VK_CONTROL}, L"lord", true);
+    EXPECT_TRUE(WaitForChange(app, StripPixels, sivan2)) << "with Match Case only 8 Sivan has it";
+    const std::vector<uint32_t> sivan8 = StripPixels(app);
+
+    dialog = Search(app, VK_F3, {VK_MENU}, L"xyzzy", true);
+    HWND box = OwnedBox(dialog);
+    ASSERT_NE(box, nullptr) << "Not Found! is owned by the dialog";
+    wchar_t text[32] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 32);
+    EXPECT_STREQ(text, L"Not Found!");
+    EXPECT_TRUE(PressKeyIn(app, box, VK_RETURN));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(IsWindow(dialog)) << "the dialog stays open";
+    DWORD first = 1;
+    DWORD last = 0;
+    SendDlgItemMessageW(dialog, IDC_SEARCH_PHRASE, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                        reinterpret_cast<LPARAM>(&last));
+    EXPECT_EQ(first, 0u);
+    EXPECT_EQ(last, 5u) << "its whole text selected";
+    EXPECT_EQ(StripPixels(app), sivan8) << "the day stays";
+    RECT label{};
+    RECT inside{};
+    GetWindowRect(FindWindowExW(dialog, nullptr, L"Static", L"Search"), &label);
+    GetClientRect(dialog, &inside);
+    MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&inside), 2);
+    EXPECT_TRUE(label.left >= inside.left && label.right <= inside.right) << "the label Search is seen";
+    EXPECT_TRUE(SaveScreenshot(dialog, L"search_dialog"));
+
+    // On to a feast, whose title the box shows at the bottom of the text.
+    SetDlgItemTextW(dialog, IDC_SEARCH_PHRASE, L"Second Day");
+    ASSERT_TRUE(PressKeyIn(app, dialog, VK_RETURN));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    ExpectHighlight(app, "the title");
+    const Spot red = FindColour(app, kRed);
+    const WindowParts parts = PartsOf(app);
+    ASSERT_GT(red.count, 0) << "no title box";
+    EXPECT_LT(parts.stripTop - red.box.bottom, 20) << "the box stands at the bottom of the text";
+    EXPECT_LE(std::abs(red.box.left + red.box.right - parts.client.right), 2) << "centred";
+    EXPECT_TRUE(SaveScreenshot(app.window, L"search_title_box"));
+
+    EXPECT_EQ(CloseApp(app), 0u);
+    EXPECT_EQ(StoredOr(L"Day", 0), static_cast<DWORD>(DayForLessonKey(0x0702, 5787)));
+    EXPECT_NE(StoredOr(L"Flags", 0) & kMatchCase, 0u);
+    const std::string phrase = "Second Day";
+    EXPECT_EQ(StoredBytes(L"SearchString"), std::vector<uint8_t>(phrase.c_str(), phrase.c_str() + phrase.size() + 1));
+
+    app = StartApp();
+    ASSERT_NE(app.window, nullptr);
+    ASSERT_TRUE(PressKey(app, 'W', {VK_CONTROL}));
+    dialog = OwnedBox(app.window);
+    ASSERT_NE(dialog, nullptr);
+    wchar_t kept[40] = {};
+    GetDlgItemTextW(dialog, IDC_SEARCH_PHRASE, kept, 40);
+    EXPECT_STREQ(kept, L"Second Day");
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_MATCH_CASE), static_cast<UINT>(BST_CHECKED));
+    EXPECT_TRUE(PressKeyIn(app, dialog, VK_ESCAPE));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "Esc closes the dialog";
+    EXPECT_EQ(CloseApp(app), 0u);
+}

@@ -1,0 +1,191 @@
+// The search: matching inside a lesson, and Search Again walking the shipped
+// book from the lesson shown, as the main window's search keeps its state.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "app/app_state.h"
+#include "app/current_day.h"
+#include "dialogs/search.h"
+#include "lessons/book_files.h"
+#include "lessons/core_message.h"
+#include "lessons/lesson_loader.h"
+#include "lessons/lesson_platform_posix.h"
+#include "tests/unit/book_fixture.h"
+#include "tests/unit/view_test_support.h"
+
+namespace {
+
+struct FreeText {
+    void operator()(char* p) const { std::free(p); }
+};
+using Text = std::unique_ptr<char, FreeText>;
+
+constexpr int32_t kYear = 5787;
+
+// The lesson shown and the match shown, moved on by each Search Again as the
+// main window moves them: a match elsewhere makes its day current.
+struct Reader {
+    Text text;
+    uint16_t highlight = 0;
+    LessonKey matchLesson = 0;
+
+    explicit Reader(LessonKey key, int32_t year = kYear) {
+        g_app = AppState{};
+        SetCurrentDay(DayForLessonKey(key, year), true);
+        text.reset(LoadLessonText(key, nullptr));
+    }
+    SearchHit Step(const char* phrase, bool matchCase = false) {
+        const SearchHit hit = FindNextHit({text.get(), highlight, matchLesson, g_app.Lesson, g_app.hebrewDate.year},
+                                          {phrase, matchCase});
+        if (hit.text != nullptr) {
+            SetCurrentDay(hit.day, true);
+            text.reset(hit.text);
+        }
+        if (hit.offset != 0) {
+            highlight = static_cast<uint16_t>(hit.offset);
+            matchLesson = hit.key;
+        }
+        return hit;
+    }
+};
+
+class Search : public testing::Test {
+protected:
+    void SetUp() override {
+        SetLessonContainerFolder(ShippedContainerFolder());
+        TakeCoreMessages();
+    }
+};
+
+// Offset of the first exact `phrase` in the bodies of the lesson `text`.
+uint32_t OffsetOf(const char* text, const char* phrase) {
+    for (size_t at = 0; text[at] != '\0'; at += 2 + strlen(text + at + 2) + 1) {
+        if (const char* found = strstr(text + at + 2, phrase)) return static_cast<uint32_t>(found - text);
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(SearchMatching, CaseFoldsOnlyAsciiLettersAndOnlyBodiesAreSearched) {
+    // Bodies at 2 ("a Light, LIGHT"), 19 ("\xC9t\xE9 [x] @" after the header bytes
+    // "AB"), 31 ("end.") and 38 ("x").
+    LessonText lesson;
+    lesson.Para(0x81, 0, "a Light, LIGHT").Para(0x41, 0x42, "\xC9t\xE9 [x] @").Para(0x01, 0, "end.");
+    lesson.Para(0x01, 0, "x");
+    const std::string& text = lesson.bytes;
+    const struct {
+        const char* phrase;
+        bool matchCase;
+        uint32_t start;
+        uint32_t expected;
+    } cases[] = {
+        {"light", false, 0, 4},    {"light", true, 0, 0},     {"LIGHT", true, 0, 11},
+        {"lIgHt", false, 5, 11},   {"LIGHT", false, 12, 0},   {"\xE9", false, 0, 21},
+        {"\xE9", true, 0, 21},     {"\xC9", false, 20, 0},    {"\xC9T", false, 0, 19},
+        {"{X}", false, 0, 0},      {"`", false, 0, 0},        {"@", true, 0, 27},
+        {"AB", false, 0, 0},       {"B\xC9t", false, 0, 0},   {"T, LIGHT", false, 0, 8},
+        {"@end", false, 0, 0},     {"x", false, 25, 38},      {".", false, 35, 0},
+        {"end.", false, 31, 31},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindInLesson(text.c_str(), c.start, {c.phrase, c.matchCase}), c.expected)
+            << c.phrase << " from " << c.start << (c.matchCase ? " matching case" : "");
+    }
+    EXPECT_EQ(FindCaseless("", "a"), nullptr);
+    EXPECT_EQ(FindInLesson("\0\0", 0, {"a", false}), 0u);
+}
+
+TEST(SearchMatching, TypedUnitsKeepTheirLowByteUpToThirtyThree) {
+    char phrase[kSearchStringSize];
+    NarrowTypedPhrase(u"\u0161\u00E9A\u0100z", phrase, sizeof phrase);
+    EXPECT_STREQ(phrase, "a\xE9" "A") << "U+0161 is searched as 0x61; U+0100 ends the phrase";
+    NarrowTypedPhrase(std::u16string(40, u'q').c_str(), phrase, sizeof phrase);
+    EXPECT_EQ(std::string(phrase), std::string(33, 'q'));
+}
+
+TEST_F(Search, SearchAgainStepsThroughTheLessonThenTheWalkInKeyOrder) {
+    Reader reader(0x0E1D);
+    const uint32_t first = reader.Step("Give the king").offset;
+    EXPECT_EQ(first, OffsetOf(reader.text.get(), "Give the king")) << "in the lesson shown first";
+    EXPECT_EQ(reader.Step("Give the king").key, 0x0C1E) << "on from the next key, through month 1";
+    EXPECT_EQ(g_app.Lesson, 0x0101) << "30 Adar I of a common year is 1 Nisan";
+    EXPECT_EQ(reader.Step("Give the king").key, 0x0E1D) << "on from the lesson of the match";
+    EXPECT_EQ(reader.highlight, first);
+
+    const LessonKey psaltery[] = {0x0105, 0x0204, 0x0319, 0x0611, 0x061D, 0x090D,
+                                  0x0B16, 0x0C1D, 0x0E1D, 0x0105};
+    Reader walker(0x0105);
+    for (LessonKey expected : psaltery) EXPECT_EQ(walker.Step("PSALTERY").key, expected) << std::hex << expected;
+
+    Reader late(0x0E1D);
+    EXPECT_EQ(late.Step("Where is their God?").key, 0x0101) << "month 1 follows month 14";
+    EXPECT_EQ(late.Step("lord", true).key, 0x0308) << "Match Case: only the lower-case word";
+    EXPECT_EQ(TakeCoreMessages(), "");
+}
+
+TEST_F(Search, TheLessonShownIsSearchedAgainLastAndTheWalkStopsAtItsKey) {
+    Reader reader(0x081E);
+    const char* text = reader.text.get();
+    reader.highlight = static_cast<uint16_t>(OffsetOf(text, "Notes"));
+    reader.matchLesson = 0x081E;
+    EXPECT_EQ(reader.Step("Psalm 23, repeated").offset, OffsetOf(text, "Psalm 23, repeated"))
+        << "a match only before the one shown is found on the last step";
+    EXPECT_EQ(reader.Step("Psalm 23, repeated").offset, OffsetOf(text, "Psalm 23, repeated"))
+        << "and a match only at the one shown is found there again";
+    EXPECT_EQ(reader.Step("").offset, 0u);
+
+    // Without a text of its own the lesson shown is not loaded again.
+    EXPECT_EQ(FindNextHit({nullptr, 0, 0, 0x081E, kYear}, {"Psalm 23, repeated", false}).offset, 0u);
+}
+
+TEST_F(Search, ThirtyCheshvanInAShortYearIsShownOnTheFirstOfKislev) {
+    ASSERT_FALSE(LongCheshvan(5786));
+    Reader reader(0x070A, 5786);
+    const SearchHit hit = reader.Step("Cheshvan has 30 days");
+    EXPECT_EQ(hit.key, 0x081E);
+    EXPECT_EQ(g_app.Lesson, 0x0901);
+    EXPECT_EQ(g_app.hebrewDate.day, 1);
+    EXPECT_STREQ(g_app.caption, "1 Kislev, 5786");
+    Text entry(LoadLessonText(0x081E, nullptr));
+    EXPECT_STREQ(reader.text.get() + 2, entry.get() + 2) << "the entry's own text is shown";
+}
+
+TEST_F(Search, TheWalkEndsFromAnyLessonAndPassesOverWhatItCannotShow) {
+    const struct {
+        const char* what;
+        LessonKey lesson;
+        int32_t year;
+        const char* phrase;
+        LessonKey expected;  // 0: nothing found
+    } cases[] = {
+        {"month 15", 0x0F05, kYear, "psaltery", 0x0105},     {"day 32", 0x0520, kYear, "psaltery", 0x0611},
+        {"key 0", 0x0000, kYear, "psaltery", 0x0105},        {"key 0xFFFF", 0xFFFF, kYear, "psaltery", 0x0105},
+        {"day 32, nowhere", 0x0520, kYear, "xyzzy", 0},      {"month 200, nowhere", 0xC801, kYear, "xyzzy", 0},
+        {"after the last day", 0x081C, 13760, "psaltery", 0}, {"its Tishrei", 0x081C, 13760, "Second Day", 0x0702},
+        {"before the first day", 0x0A12, 3761, "Cheshvan has 30", 0},
+    };
+    for (const auto& c : cases) {
+        const SearchHit hit = FindNextHit({nullptr, 0, 0, c.lesson, c.year}, {c.phrase, false});
+        EXPECT_EQ(hit.offset != 0 ? hit.key : 0, c.expected) << c.what;
+        EXPECT_TRUE(hit.offset == 0 || IsSupportedDay(hit.day)) << c.what;
+        std::free(hit.text);
+    }
+}
+
+TEST_F(Search, ADamagedLessonShowsTheLoadersMessageAndTheWalkGoesOn) {
+    ContainerSet damaged = ShippedContainers();
+    std::vector<uint8_t>& iyyar = damaged[1];
+    iyyar[kContainerHeaderSize + 3] ^= 0x40;  // the first record claims a longer text
+    const std::string folder = MakeScratchFolder();
+    std::string error;
+    ASSERT_TRUE(WriteContainerSet(folder, damaged, &error)) << error;
+    SetLessonContainerFolder(folder);
+    const SearchHit hit = FindNextHit({nullptr, 0, 0, 0x0105, kYear}, {"psaltery", false});
+    EXPECT_EQ(TakeCoreMessages(), std::string(kUnCompressMessage) + "\n");
+    EXPECT_EQ(hit.key, 0x0204);
+    std::free(hit.text);
+}
