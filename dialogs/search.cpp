@@ -38,12 +38,12 @@ SearchHit WalkOtherLessons(LessonKey shown, int32_t year, const SearchPhrase& ph
 }  // namespace
 
 const char* FindCaseless(const char* haystack, const char* needle) {
-    // Candidates are found by the needle's first byte in either case; only
-    // they are compared in full.
+    // Candidates are the places of the needle's first byte in either case
+    // (strcspn finds them fast); only they are compared in full.
     const char lower = FoldAscii(needle[0]);
     const char upper = (lower >= 'a' && lower <= 'z') ? static_cast<char>(lower - ('a' - 'A')) : lower;
-    for (const char* h = haystack; *h != '\0'; ++h) {
-        if (*h != lower && *h != upper) continue;
+    const char firsts[] = {lower, upper, '\0'};
+    for (const char* h = haystack + strcspn(haystack, firsts); *h != '\0'; h += 1 + strcspn(h + 1, firsts)) {
         size_t i = 1;
         while (needle[i] != '\0' && FoldAscii(h[i]) == FoldAscii(needle[i])) ++i;
         if (needle[i] == '\0') return h;
