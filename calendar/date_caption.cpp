@@ -1,7 +1,9 @@
 // Date captions for the caption strip.
 #include "calendar/date_caption.h"
 
-#include <cstdio>
+#include <cstring>
+
+#include "calendar/decimal_text.h"
 
 namespace {
 
@@ -27,10 +29,16 @@ int32_t FormatHebrewDateCaption(HebrewDate date, char* field) {
     if (name == nullptr) return 0;
     // The widest supported caption, "30 Cheshvan, 13760", has 18 characters;
     // anything longer is cut to the field and counted as written.
-    const int written = std::snprintf(field, kCaptionFieldSize, "%d %s, %d",
-                                      static_cast<int>(date.day), name,
-                                      static_cast<int>(date.year));
-    if (written < 0) return 0;
-    return written < static_cast<int>(kCaptionFieldSize) ? written
-                                                         : static_cast<int>(kCaptionFieldSize) - 1;
+    char text[2 * kMaxDecimalLength + 16];  // two numbers, a name of 8 letters, 3 separators
+    char* end = WriteDecimal(date.day, 1, text);
+    *end++ = ' ';
+    end = WriteText(name, end);
+    *end++ = ',';
+    *end++ = ' ';
+    end = WriteDecimal(date.year, 1, end);
+    const size_t written = static_cast<size_t>(end - text);
+    const size_t kept = written < kCaptionFieldSize ? written : kCaptionFieldSize - 1;
+    std::memcpy(field, text, kept);
+    field[kept] = '\0';
+    return static_cast<int32_t>(kept);
 }

@@ -1,6 +1,18 @@
-// Hebrew and Gregorian calendar arithmetic. The molad constants and the
-// postponement rules are those of the fixed Hebrew calendar; all divisions
-// truncate, and every argument the program passes is positive.
+// Hebrew and Gregorian calendar arithmetic.
+//
+// The Hebrew side counts time in parts (1,080 to the hour, 25,920 to the day)
+// from the epoch: the molad of Tishrei of year 1 came 5 hours and 204 parts
+// into elapsed day 1, and each mean month adds 29 days, 12 hours and 793
+// parts. 1 Tishrei is the molad's day moved by the postponement rules. A
+// conversion works out its year's first day and length once; the months of
+// each of the six kinds of year (353, 354, 355, 383, 384 or 385 days) come
+// from tables built at compile time.
+//
+// Inside the Hebrew arithmetic, years count from a start a whole number of
+// the calendar's periods before year 1, far enough back that every int32_t
+// year is a count of zero or more: all of it is then unsigned arithmetic
+// that rounds down, and years before 1 continue the calendar backwards. The
+// Gregorian side truncates; the program uses it for positive days only.
 #include "calendar/hebrew_calendar.h"
 
 namespace {
@@ -8,13 +20,207 @@ namespace {
 // Offset between the elapsed-day scale and AbsoluteDay.
 constexpr int32_t kElapsedToAbsolute = 1373429;
 
+constexpr uint64_t kPartsPerDay = 25920;
+constexpr uint64_t kPartsPerMonth = 765433;
+constexpr uint64_t kFirstMolad = 5 * 1080 + 204;
+
+// After 689,472 years (36,288 cycles of 19) the molad's time of day, its
+// weekday and the leap years all repeat: the period is 251,827,457 days,
+// whole weeks. 3,115 periods are more years than 2^31.
+constexpr uint64_t kShiftPeriods = 3115;
+constexpr uint64_t kShiftYears = kShiftPeriods * 689472;
+constexpr uint64_t kShiftDays = kShiftPeriods * 251827457;
+
 constexpr int32_t kCivilMonthDays[2][13] = {
     {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
     {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
 };
 
-// The Hebrew month to start the month search from, by civil month.
-constexpr int32_t kFirstHebrewMonthGuess[13] = {0, 9, 10, 11, 12, 1, 2, 3, 4, 7, 7, 7, 8};
+// Days of a common and a leap year through the end of each month.
+struct CivilDaysThroughMonth {
+    int32_t days[2][13];
+};
+
+constexpr CivilDaysThroughMonth MakeCivilDaysThroughMonth() {
+    CivilDaysThroughMonth through{};
+    for (int leap = 0; leap < 2; ++leap) {
+        for (int month = 1; month <= 12; ++month)
+            through.days[leap][month] = through.days[leap][month - 1] + kCivilMonthDays[leap][month];
+    }
+    return through;
+}
+
+constexpr CivilDaysThroughMonth kCivilDaysThroughMonth = MakeCivilDaysThroughMonth();
+
+// A year's place in the 19-year cycle: the months of the cycle before it,
+// and whether it, the year before and the year after have a 13th month.
+struct CycleYear {
+    uint32_t monthsBefore;
+    bool leap;
+    bool previousLeap;
+    bool nextLeap;
+};
+
+struct Cycle {
+    CycleYear years[19];
+};
+
+constexpr bool CycleLeap(int32_t place) {
+    return (7 * (place + 19) + 8) % 19 < 7;  // (7 × year + 1) mod 19 < 7
+}
+
+constexpr Cycle MakeCycle() {
+    Cycle cycle{};
+    for (int32_t place = 0; place < 19; ++place) {
+        cycle.years[place] = {uint32_t(12 * place + (7 * place + 1) / 19), CycleLeap(place),
+                              CycleLeap(place - 1), CycleLeap(place + 1)};
+    }
+    return cycle;
+}
+
+constexpr Cycle kCycle = MakeCycle();
+
+// From which part of its day a molad comes late: from noon; on a Tuesday of
+// a common year from 9 hours 204 parts; on a Monday after a leap year from
+// 15 hours 589 parts.
+constexpr uint32_t LateFrom(int32_t weekday, bool leap, bool previousLeap) {
+    if (weekday == 2 && !leap) return 9924;
+    if (weekday == 1 && previousLeap) return 16789;
+    return 19440;
+}
+
+// LateFrom as a table, by weekday, leap year and leap year before: a
+// conversion looks it up twice, and for days at random a branch on the
+// weekday would go either way.
+struct LateFromTable {
+    uint32_t parts[7][2][2];
+};
+
+constexpr LateFromTable MakeLateFromTable() {
+    LateFromTable table{};
+    for (int32_t weekday = 0; weekday < 7; ++weekday) {
+        for (int32_t leap = 0; leap < 2; ++leap) {
+            for (int32_t previousLeap = 0; previousLeap < 2; ++previousLeap)
+                table.parts[weekday][leap][previousLeap] = LateFrom(weekday, leap, previousLeap);
+        }
+    }
+    return table;
+}
+
+constexpr LateFromTable kLateFrom = MakeLateFromTable();
+
+// Elapsed day of 1 Tishrei on the shifted scale, from the parts gone by
+// from the shifted start to its molad.
+uint64_t NewYearDay(uint64_t molad, bool leap, bool previousLeap) {
+    const uint64_t day = 1 + molad / kPartsPerDay;
+    const uint32_t weekday = uint32_t(day % 7);
+    const uint32_t late = molad % kPartsPerDay >= kLateFrom.parts[weekday][leap][previousLeap];
+    // A late molad moves the new year to the next day; then, off Sunday,
+    // Wednesday and Friday, one more (weekday 7 is Sunday again).
+    constexpr uint32_t kSundayWednesdayFriday = 1 << 0 | 1 << 3 | 1 << 5 | 1 << 7;
+    return day + late + ((kSundayWednesdayFriday >> (weekday + late)) & 1);
+}
+
+// A year's molad of Tishrei, as parts from the shifted start, and its place
+// in the cycle.
+struct YearMolad {
+    uint64_t molad;
+    const CycleYear* place;
+};
+
+YearMolad MoladOfYear(int32_t year) {
+    const uint64_t years = uint64_t(int64_t{year} - 1 + int64_t{kShiftYears});
+    const uint64_t cycles = years / 19;
+    const CycleYear& place = kCycle.years[years - 19 * cycles];
+    return {kFirstMolad + kPartsPerMonth * (235 * cycles + place.monthsBefore), &place};
+}
+
+// Elapsed-day values of the year's 1 Tishrei and of the next year's.
+int64_t FirstDay(const YearMolad& year) {
+    return int64_t(NewYearDay(year.molad, year.place->leap, year.place->previousLeap)) - int64_t{kShiftDays};
+}
+
+int64_t NextFirstDay(const YearMolad& year) {
+    const uint64_t nextMolad = year.molad + (year.place->leap ? 13 : 12) * kPartsPerMonth;
+    return int64_t(NewYearDay(nextMolad, year.place->nextLeap, year.place->leap)) - int64_t{kShiftDays};
+}
+
+// The year of elapsed day `elapsed`, or the year after. The mean year lasts
+// 35,975,351 / 98,496 days, and no 1 Tishrei falls more than 26 days before
+// its mean date or 5 days after it.
+int32_t EstimatedYear(int64_t elapsed) {
+    const uint64_t shifted = uint64_t(elapsed + int64_t{kShiftDays} + 26);
+    return int32_t(int64_t(shifted * 98496 / 35975351) - int64_t{kShiftYears} + 1);
+}
+
+// Month lengths in a year of the given kind: `extra` is 0 for 353 or 383
+// days (short Kislev), 1 for 354 or 384, 2 for 355 or 385 (long Cheshvan).
+// Months outside 1..13 count 30 days.
+constexpr int32_t MonthLength(int32_t month, bool leap, int32_t extra) {
+    if (month == 2 || month == 4 || month == 6 || month == 10 || month == 13) return 29;
+    if (month == 12 && !leap) return 29;
+    if (month == 8 && extra != 2) return 29;
+    if (month == 9 && extra == 0) return 29;
+    return 30;
+}
+
+struct YearKind {
+    // Days from 1 Tishrei to day 1 of months 0..14, summed month by month
+    // from Tishrei: months 0 and 1, and 13 in a common year, start at Nisan.
+    int32_t monthStart[15];
+    // The months in the year's order from Tishrei, the day each starts on,
+    // and after the last of them the year's length.
+    int32_t monthCount;
+    int32_t orderMonth[13];
+    int32_t orderStart[14];
+};
+
+constexpr YearKind MakeYearKind(bool leap, int32_t extra) {
+    YearKind kind{};
+    const int32_t last = leap ? 13 : 12;
+    for (int32_t month = 0; month <= 14; ++month) {
+        int32_t sum = 0;
+        if (month < 7) {
+            for (int32_t m = 7; m <= last; ++m) sum += MonthLength(m, leap, extra);
+            for (int32_t m = 1; m < month; ++m) sum += MonthLength(m, leap, extra);
+        } else {
+            for (int32_t m = 7; m < month; ++m) sum += MonthLength(m, leap, extra);
+        }
+        kind.monthStart[month] = sum;
+    }
+    int32_t start = 0;
+    for (int32_t i = 0; i < last; ++i) {
+        const int32_t month = (i + 6) % last + 1;  // 7 .. last, then 1 .. 6
+        kind.orderMonth[i] = month;
+        kind.orderStart[i] = start;
+        start += MonthLength(month, leap, extra);
+    }
+    kind.monthCount = last;
+    kind.orderStart[last] = start;
+    return kind;
+}
+
+constexpr YearKind kYearKinds[6] = {
+    MakeYearKind(false, 0), MakeYearKind(false, 1), MakeYearKind(false, 2),
+    MakeYearKind(true, 0),  MakeYearKind(true, 1),  MakeYearKind(true, 2),
+};
+
+const YearKind& KindOf(bool leap, int64_t length) {
+    return leap ? kYearKinds[3 + length - 383] : kYearKinds[length - 353];
+}
+
+int64_t DaysBeforeMonth(const YearKind& kind, int32_t month) {
+    if (uint32_t(month) <= 14) return kind.monthStart[month];
+    if (month < 0) return kind.monthStart[0];
+    return kind.monthStart[14] + 30 * int64_t{month - 14};
+}
+
+// For a month after Kislev (and any month outside 1..13), the same in every
+// year of the leap or common kind.
+int64_t DaysFromMonthToYearEnd(bool leap, int32_t month) {
+    const YearKind& regular = kYearKinds[leap ? 4 : 1];
+    return regular.orderStart[regular.monthCount] - DaysBeforeMonth(regular, month);
+}
 
 }  // namespace
 
@@ -23,9 +229,9 @@ bool IsSupportedDay(AbsoluteDay day) {
 }
 
 bool HebrewLeapYear(int32_t year) {
-    // In 64 bits, so that any year a caller hands in (a damaged setting, a
-    // caption of an arbitrary date) is answered without overflow.
-    return (7 * int64_t{year} + 1) % 19 < 7;
+    // Any year a caller hands in (a damaged setting, a caption of an
+    // arbitrary date) is answered: the shifted count is never negative.
+    return kCycle.years[uint64_t(int64_t{year} - 1 + int64_t{kShiftYears}) % 19].leap;
 }
 
 int32_t LastMonthOfHebrewYear(int32_t year) {
@@ -33,27 +239,12 @@ int32_t LastMonthOfHebrewYear(int32_t year) {
 }
 
 int32_t HebrewElapsedDays(int32_t year) {
-    const int32_t cycle = (year - 1) % 19;
-    const int32_t cycles = (year - 1) / 19;
-    const int32_t monthsElapsed = 235 * cycles + 12 * cycle + (7 * cycle + 1) / 19;
-    const int32_t partsElapsed = 204 + 793 * (monthsElapsed % 1080);
-    const int32_t hoursElapsed =
-        5 + 12 * monthsElapsed + 793 * (monthsElapsed / 1080) + partsElapsed / 1080;
-    int32_t day = 1 + 29 * monthsElapsed + hoursElapsed / 24;
-    const int32_t parts = 1080 * (hoursElapsed % 24) + partsElapsed % 1080;
-
-    const bool moladAfterNoon = parts >= 19440;
-    const bool tuesdayCommonYear = day % 7 == 2 && parts >= 9924 && (7 * year + 1) % 19 >= 7;
-    const bool mondayAfterLeapYear = day % 7 == 1 && parts >= 16789 && (7 * year - 6) % 19 < 7;
-    if (moladAfterNoon || tuesdayCommonYear || mondayAfterLeapYear) day += 1;
-
-    const int32_t weekday = day % 7;
-    if (weekday == 0 || weekday == 3 || weekday == 5) day += 1;
-    return day;
+    return static_cast<int32_t>(FirstDay(MoladOfYear(year)));
 }
 
 int32_t DaysInHebrewYear(int32_t year) {
-    return HebrewElapsedDays(year + 1) - HebrewElapsedDays(year);
+    const YearMolad molad = MoladOfYear(year);
+    return static_cast<int32_t>(NextFirstDay(molad) - FirstDay(molad));
 }
 
 bool LongCheshvan(int32_t year) {
@@ -65,42 +256,44 @@ bool ShortKislev(int32_t year) {
 }
 
 int32_t DaysInHebrewMonth(int32_t month, int32_t year) {
-    if (month == 2 || month == 4 || month == 6 || month == 10 || month == 13) return 29;
-    if (month == 12 && !HebrewLeapYear(year)) return 29;
-    if (month == 8 && !LongCheshvan(year)) return 29;
-    if (month == 9 && ShortKislev(year)) return 29;
-    return 30;
+    // Only Cheshvan and Kislev depend on the year's length.
+    const int32_t extra = (month == 8 || month == 9) ? DaysInHebrewYear(year) % 10 - 3 : 1;
+    return MonthLength(month, HebrewLeapYear(year), extra);
 }
 
 AbsoluteDay AbsoluteFromHebrew(HebrewDate date) {
-    int32_t sum = date.day;
-    if (date.month < 7) {
-        const int32_t last = LastMonthOfHebrewYear(date.year);
-        for (int32_t m = 7; m <= last; ++m) sum += DaysInHebrewMonth(m, date.year);
-        for (int32_t m = 1; m < date.month; ++m) sum += DaysInHebrewMonth(m, date.year);
+    // Only Cheshvan and Kislev change length: Tishrei and Cheshvan start a
+    // fixed number of days after the year's 1 Tishrei, the months after
+    // Kislev a fixed number before the next year's, and only Kislev needs
+    // the year's length.
+    const YearMolad year = MoladOfYear(date.year);
+    int64_t elapsed;
+    if (date.month == 7 || date.month == 8) {
+        elapsed = FirstDay(year) + 30 * (date.month - 7);
+    } else if (date.month == 9) {
+        const int64_t first = FirstDay(year);
+        elapsed = first + KindOf(year.place->leap, NextFirstDay(year) - first).monthStart[9];
     } else {
-        for (int32_t m = 7; m < date.month; ++m) sum += DaysInHebrewMonth(m, date.year);
+        elapsed = NextFirstDay(year) - DaysFromMonthToYearEnd(year.place->leap, date.month);
     }
-    return sum + HebrewElapsedDays(date.year) - kElapsedToAbsolute;
+    return static_cast<AbsoluteDay>(elapsed + date.day - kElapsedToAbsolute);
 }
 
 HebrewDate HebrewFromAbsolute(AbsoluteDay day) {
-    const GregorianDate civil = GregorianFromAbsolute(day);
-    int32_t year = civil.year + 3760;
-    while (day >= AbsoluteFromHebrew({7, 1, year + 1})) ++year;
-
-    // The civil-month guess assumes the two calendars stay roughly aligned.
-    // Far from the present they drift apart and the guess can lie after the
-    // day within its Hebrew year; the forward search must then start from
-    // the year's first month, Tishrei.
-    int32_t month = kFirstHebrewMonthGuess[civil.month];
-    if (day < AbsoluteFromHebrew({month, 1, year})) month = 7;
-
-    const int32_t last = LastMonthOfHebrewYear(year);
-    while (day > AbsoluteFromHebrew({month, DaysInHebrewMonth(month, year), year})) {
-        month = month % last + 1;
+    const int64_t elapsed = int64_t{day} + kElapsedToAbsolute - 1;
+    int32_t year = EstimatedYear(elapsed);
+    YearMolad molad = MoladOfYear(year);
+    int64_t first = FirstDay(molad);
+    if (elapsed < first) {
+        molad = MoladOfYear(--year);
+        first = FirstDay(molad);
     }
-    return {month, day - AbsoluteFromHebrew({month, 1, year}) + 1, year};
+    const YearKind& kind = KindOf(molad.place->leap, NextFirstDay(molad) - first);
+    const int32_t dayOfYear = static_cast<int32_t>(elapsed - first);
+    // Every month has 29 or 30 days, so the month is this one or the next.
+    int32_t i = dayOfYear / 30;
+    i += dayOfYear >= kind.orderStart[i + 1];
+    return {kind.orderMonth[i], dayOfYear - kind.orderStart[i] + 1, year};
 }
 
 bool GregorianLeapYear(int32_t year) {
@@ -136,10 +329,10 @@ GregorianDate GregorianFromAbsolute(AbsoluteDay absolute) {
     if (c100 == 4 || c1 == 4) return {12, 31, year};
 
     year += 1;
-    int32_t month = 1;
-    while (DaysInGregorianMonth(month, year) < day) {
-        day -= DaysInGregorianMonth(month, year);
-        ++month;
-    }
-    return {month, day, year};
+    const int32_t* daysThrough = kCivilDaysThroughMonth.days[GregorianLeapYear(year) ? 1 : 0];
+    // Every month has 28 to 31 days, so the month is this one or the next.
+    // (A day before year 1 counts in January.)
+    int32_t month = day > 0 ? (day + 30) / 31 : 1;
+    month += day > daysThrough[month];
+    return {month, day - daysThrough[month - 1], year};
 }

@@ -3,8 +3,10 @@
 // month-length questions the rest of the reader asks.
 //
 // The Hebrew side is the fixed arithmetic calendar: the mean conjunction of
-// Tishrei with the four postponement rules. The civil side is the proleptic
-// Gregorian calendar with its 400/100/4/1-year cycles. Every function is pure.
+// Tishrei with the four postponement rules, exact for every day an
+// AbsoluteDay holds (years before 1 continue it backwards). The civil side
+// is the proleptic Gregorian calendar with its 400/100/4/1-year cycles.
+// Every function is pure.
 #pragma once
 
 #include <cstdint>
@@ -39,9 +41,11 @@ int32_t DaysInHebrewYear(int32_t year);
 bool LongCheshvan(int32_t year);
 bool ShortKislev(int32_t year);
 int32_t DaysInHebrewMonth(int32_t month, int32_t year);
-// The day is not range-checked: day 30 of a 29-day month is the 1st of the next.
+// The day is not range-checked: day 30 of a 29-day month is the 1st of the
+// next. Months count as the month-by-month sum from Tishrei counts them:
+// month 13 of a common year, and 0 or below, fall on Nisan; 14 on follow a
+// 29-day month 13 as 30-day months.
 AbsoluteDay AbsoluteFromHebrew(HebrewDate date);
-// Valid for every supported day.
 HebrewDate HebrewFromAbsolute(AbsoluteDay day);
 
 bool GregorianLeapYear(int32_t year);

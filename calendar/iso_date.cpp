@@ -1,7 +1,7 @@
 // YYYY-MM-DD civil dates.
 #include "calendar/iso_date.h"
 
-#include <cstdio>
+#include "calendar/decimal_text.h"
 
 namespace {
 
@@ -29,9 +29,15 @@ bool ParseIsoDate(const char* text, GregorianDate* date) {
     return true;
 }
 
+char* WriteIsoDate(GregorianDate date, char* out) {
+    out = WriteDecimal(date.year, 4, out);
+    *out++ = '-';
+    out = WriteDecimal(date.month, 2, out);
+    *out++ = '-';
+    return WriteDecimal(date.day, 2, out);
+}
+
 std::string FormatIsoDate(GregorianDate date) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "%04d-%02d-%02d", static_cast<int>(date.year),
-                  static_cast<int>(date.month), static_cast<int>(date.day));
-    return text;
+    char text[kMaxIsoDateLength];
+    return std::string(text, WriteIsoDate(date, text));
 }

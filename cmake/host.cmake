@@ -31,7 +31,10 @@ gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 find_package(benchmark QUIET)
 file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
 if(benchmark_FOUND AND bench_sources)
-  add_executable(varidel_bench ${bench_sources})
-  target_link_libraries(varidel_bench PRIVATE varidel_test_surface benchmark::benchmark_main)
+  # The calendar benchmarks measure against the tests' reference arithmetic
+  # and time the tool's dates lines.
+  add_executable(varidel_bench ${bench_sources} ${CMAKE_SOURCE_DIR}/tests/unit/reference_calendar.cpp
+    ${CMAKE_SOURCE_DIR}/tools/dates_line.cpp)
+  target_link_libraries(varidel_bench PRIVATE varidel_test_surface benchmark::benchmark)
   target_compile_definitions(varidel_bench PRIVATE VARIDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endif()

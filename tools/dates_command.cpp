@@ -1,12 +1,9 @@
 // varidel-book dates FROM TO: the calendar of every civil day in a range.
-#include <cinttypes>
 #include <cstdio>
-#include <string>
 
-#include "calendar/date_caption.h"
 #include "calendar/iso_date.h"
-#include "lessons/lesson_key.h"
 #include "tools/book_tool.h"
+#include "tools/dates_line.h"
 
 namespace {
 
@@ -21,13 +18,19 @@ bool ParseArgument(const char* name, const char* text, AbsoluteDay* day) {
     return true;
 }
 
-void PrintDay(AbsoluteDay day) {
-    const HebrewDate hebrew = HebrewFromAbsolute(day);
-    char caption[kCaptionFieldSize] = "";
-    FormatHebrewDateCaption(hebrew, caption);
-    std::printf("%s\t%" PRId32 "\t%" PRId32 "/%" PRId32 "/%" PRId32 "\t0x%04X\t%s\n",
-                FormatIsoDate(GregorianFromAbsolute(day)).c_str(), day, hebrew.month, hebrew.day,
-                hebrew.year, static_cast<unsigned>(LessonKeyForDate(hebrew)), caption);
+// Lines gather in one buffer that is written out whenever the next line
+// might not fit.
+void PrintDays(AbsoluteDay from, AbsoluteDay to) {
+    static char buffer[1 << 16];
+    size_t used = 0;
+    for (AbsoluteDay day = from; day <= to; ++day) {
+        if (used > sizeof(buffer) - kMaxDatesLineLength) {
+            std::fwrite(buffer, 1, used, stdout);
+            used = 0;
+        }
+        used += FormatDatesLine(day, buffer + used);
+    }
+    std::fwrite(buffer, 1, used, stdout);
 }
 
 }  // namespace
@@ -46,6 +49,6 @@ int RunDates(int argc, char** argv) {
         std::fprintf(stderr, "varidel-book dates: FROM '%s' is after TO '%s'\n", argv[0], argv[1]);
         return kExitUsage;
     }
-    for (AbsoluteDay day = from; day <= to; ++day) PrintDay(day);
+    PrintDays(from, to);
     return kExitOk;
 }

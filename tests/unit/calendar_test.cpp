@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/hebrew_calendar.h"
+#include "tests/unit/reference_calendar.h"
 
 namespace {
 
@@ -13,21 +14,9 @@ bool operator==(HebrewDate a, HebrewDate b) {
     return a.month == b.month && a.day == b.day && a.year == b.year;
 }
 
-// The month search exactly as it was first written: a forward search from a
-// first guess taken from the civil month, right only while the two calendars
-// stay roughly aligned. The mended search must agree with it wherever its
-// answer is a real date.
-HebrewDate GuessedMonthSearch(AbsoluteDay a) {
-    static const int32_t guess[13] = {0, 9, 10, 11, 12, 1, 2, 3, 4, 7, 7, 7, 8};
-    const GregorianDate g = GregorianFromAbsolute(a);
-    int32_t month = guess[g.month];
-    int32_t year = g.year + 3760;
-    while (a >= AbsoluteFromHebrew({7, 1, year + 1})) ++year;
-    const int32_t last = LastMonthOfHebrewYear(year);
-    while (a > AbsoluteFromHebrew({month, DaysInHebrewMonth(month, year), year})) {
-        month = month % last + 1;
-    }
-    return {month, a - AbsoluteFromHebrew({month, 1, year}) + 1, year};
+bool IsRealDate(HebrewDate date) {
+    return date.month >= 1 && date.month <= LastMonthOfHebrewYear(date.year) && date.day >= 1 &&
+           date.day <= DaysInHebrewMonth(date.month, date.year);
 }
 
 }  // namespace
@@ -96,11 +85,68 @@ TEST(CalendarYears, EveryYearHasALegalLengthAndNoForbiddenNewYearDay) {
     }
 }
 
+TEST(CalendarYears, NewYearsAgreeWithTheStepByStepArithmeticOverAWholePeriod) {
+    // After 689,472 years the calendar repeats: every time of the molad and
+    // every rule of postponement comes up within them.
+    for (int32_t year = 1; year <= 689472; ++year) {
+        ASSERT_EQ(HebrewElapsedDays(year), ReferenceElapsedDays(year)) << year;
+        ASSERT_EQ(DaysInHebrewYear(year), ReferenceDaysInYear(year)) << year;
+    }
+}
+
+TEST(CalendarYears, MonthsAgreeWithTheMonthByMonthSumsFromYearOne) {
+    // Months outside 1..13 and day 30 of 29-day months included: a lesson
+    // key or a calendar cell can ask for them.
+    for (int32_t year = 1; year <= 13762; ++year) {
+        for (int32_t month = -1; month <= 16; ++month) {
+            ASSERT_EQ(DaysInHebrewMonth(month, year), ReferenceDaysInMonth(month, year)) << month << "/" << year;
+            for (int32_t day : {1, 30}) {
+                const HebrewDate date{month, day, year};
+                ASSERT_EQ(AbsoluteFromHebrew(date), ReferenceAbsoluteFromHebrew(date)) << month << "/" << day << "/" << year;
+            }
+        }
+    }
+}
+
+TEST(CalendarYears, FirstAndLastDaysOfYearsOfEveryLength) {
+    const struct {
+        int32_t year;
+        int32_t length;
+    } years[] = {{5761, 353}, {5762, 354}, {5764, 355}, {5765, 383}, {5782, 384}, {5763, 385}};
+    for (const auto& y : years) {
+        ASSERT_EQ(DaysInHebrewYear(y.year), y.length) << y.year;
+        const AbsoluteDay first = AbsoluteFromHebrew({7, 1, y.year});
+        const AbsoluteDay last = first + y.length - 1;
+        EXPECT_EQ(first, ReferenceAbsoluteFromHebrew({7, 1, y.year})) << y.year;
+        EXPECT_TRUE((HebrewFromAbsolute(first - 1) == HebrewDate{6, 29, y.year - 1})) << y.year;
+        EXPECT_TRUE((HebrewFromAbsolute(first) == HebrewDate{7, 1, y.year})) << y.year;
+        EXPECT_TRUE((HebrewFromAbsolute(last) == HebrewDate{6, 29, y.year})) << y.year;
+        EXPECT_TRUE((HebrewFromAbsolute(last + 1) == HebrewDate{7, 1, y.year + 1})) << y.year;
+        EXPECT_EQ(AbsoluteFromHebrew({6, 29, y.year}), last) << y.year;
+    }
+}
+
+TEST(CalendarYears, EndsOfTheSupportedRangeAndDaysFarBeyond) {
+    EXPECT_TRUE((HebrewFromAbsolute(kFirstSupportedDay) == HebrewDate{10, 18, 3761}));
+    EXPECT_TRUE((HebrewFromAbsolute(kLastSupportedDay) == HebrewDate{8, 28, 13760}));
+    // No day is refused: the calendar runs on past both ends.
+    for (AbsoluteDay day : {INT32_MIN, -1373428, -1373427, 0, kLastSupportedDay + 1, INT32_MAX}) {
+        const HebrewDate date = HebrewFromAbsolute(day);
+        EXPECT_TRUE(IsRealDate(date)) << day;
+        EXPECT_EQ(AbsoluteFromHebrew(date), day);
+    }
+    EXPECT_TRUE((HebrewFromAbsolute(-1373427) == HebrewDate{7, 1, 1}));
+    // Civil dates before year 1 are not real, but they still convert back.
+    for (AbsoluteDay day : {0, -1, -400}) EXPECT_EQ(AbsoluteFromGregorian(GregorianFromAbsolute(day)), day);
+}
+
 TEST(CalendarEveryDay, RoundTripsAndGivesRealConsecutiveDates) {
     HebrewDate previous{};
     for (AbsoluteDay day = kFirstSupportedDay; day <= kLastSupportedDay; ++day) {
         const GregorianDate civil = GregorianFromAbsolute(day);
         ASSERT_EQ(AbsoluteFromGregorian(civil), day);
+        ASSERT_GE(civil.day, 1) << day;
+        ASSERT_LE(civil.day, DaysInGregorianMonth(civil.month, civil.year)) << day;
         const HebrewDate hebrew = HebrewFromAbsolute(day);
         ASSERT_GE(hebrew.month, 1) << day;
         ASSERT_LE(hebrew.month, LastMonthOfHebrewYear(hebrew.year)) << day;
@@ -119,20 +165,22 @@ TEST(CalendarEveryDay, RoundTripsAndGivesRealConsecutiveDates) {
     }
 }
 
-TEST(CalendarEveryDay, AgreesWithTheGuessedMonthSearchWhereverThatIsRight) {
+TEST(CalendarEveryDay, AgreesWithTheMonthSearch) {
     int32_t mended = 0;
     for (AbsoluteDay day = kFirstSupportedDay; day <= kLastSupportedDay; ++day) {
-        const HebrewDate guessed = GuessedMonthSearch(day);
-        if (guessed.day >= 1 && guessed.day <= DaysInHebrewMonth(guessed.month, guessed.year)) {
-            ASSERT_TRUE(HebrewFromAbsolute(day) == guessed) << day;
-        } else {
+        HebrewDate expected = ReferenceHebrewFromAbsolute(day, false);
+        if (!IsRealDate(expected)) {
             ++mended;
+            expected = ReferenceHebrewFromAbsolute(day, true);
         }
+        ASSERT_TRUE(HebrewFromAbsolute(day) == expected) << day;
     }
-    // The guess goes wrong only far from the present: 0007-08-30 is one such day.
+    // The guessed first month goes wrong only far from the present:
+    // 0007-08-30 is one such day.
     EXPECT_GT(mended, 0);
-    EXPECT_LE(GuessedMonthSearch(AbsoluteFromGregorian({8, 30, 7})).day, 0);
-    EXPECT_TRUE((HebrewFromAbsolute(AbsoluteFromGregorian({8, 30, 7})) == HebrewDate{7, 1, 3768}));
+    const AbsoluteDay farDay = AbsoluteFromGregorian({8, 30, 7});
+    EXPECT_LE(ReferenceHebrewFromAbsolute(farDay, false).day, 0);
+    EXPECT_TRUE((HebrewFromAbsolute(farDay) == HebrewDate{7, 1, 3768}));
 }
 
 TEST(CalendarSupportedDays, RangeEnds) {

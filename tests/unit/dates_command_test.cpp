@@ -3,9 +3,12 @@
 
 #include <sys/wait.h>
 
+#include <climits>
 #include <cstdio>
+#include <sstream>
 #include <string>
 
+#include "calendar/decimal_text.h"
 #include "calendar/iso_date.h"
 
 namespace {
@@ -53,6 +56,22 @@ TEST(DatesCommand, ReachesBothEndsOfTheSupportedRange) {
     EXPECT_EQ(last.out, "9999-12-31\t3652059\t8/28/13760\t0x081C\t28 Cheshvan, 13760\n");
 }
 
+TEST(DatesCommand, LongRangesKeepEveryLineInOrder) {
+    // Ten years: the lines go out in several buffers' worth.
+    const ToolRun run = RunTool("dates 2020-01-01 2029-12-31");
+    EXPECT_EQ(run.exitCode, 0);
+    std::istringstream lines(run.out);
+    std::string line, last;
+    long expected = 737425;  // 2020-01-01
+    while (std::getline(lines, line)) {
+        ASSERT_EQ(std::stol(line.substr(11)), expected) << line;
+        ++expected;
+        last = line;
+    }
+    EXPECT_EQ(expected, 737425 + 3653);
+    EXPECT_EQ(last.substr(0, 11), "2029-12-31\t");
+}
+
 TEST(DatesCommand, RefusesBadArgumentsNamingThem) {
     const char* cases[][2] = {
         {"dates 2026-02-30 2026-03-01", "2026-02-30"}, {"dates 2026-13-01 2027-01-01", "2026-13-01"},
@@ -79,4 +98,22 @@ TEST(IsoDate, ParsesOnlyRealDatesInTheSupportedYears) {
         EXPECT_FALSE(ParseIsoDate(bad, &date)) << bad;
     }
     EXPECT_TRUE(ParseIsoDate("2000-02-29", &date));
+}
+
+TEST(DecimalText, WritesSignDigitsAndLeadingZeros) {
+    const struct {
+        int32_t value;
+        int minDigits;
+        const char* text;
+    } cases[] = {
+        {0, 1, "0"},          {7, 2, "07"},       {10, 2, "10"},         {99, 1, "99"},
+        {100, 1, "100"},      {2026, 4, "2026"},  {26, 4, "0026"},       {10000, 4, "10000"},
+        {739957, 1, "739957"}, {-5, 4, "-0005"},  {-1234567, 1, "-1234567"},
+        {INT32_MAX, 1, "2147483647"}, {INT32_MIN, 1, "-2147483648"}, {0, 10, "0000000000"},
+    };
+    for (const auto& c : cases) {
+        char text[kMaxDecimalLength + 1] = {};
+        char* end = WriteDecimal(c.value, c.minDigits, text);
+        EXPECT_EQ(std::string(text + 0, end), c.text) << c.value << " in " << c.minDigits;
+    }
 }
