@@ -33,6 +33,15 @@ char* WriteDecimal(int32_t value, int minDigits, char* out) {
         *out++ = '-';
         rest = 0u - rest;
     }
+    // Most numbers written are days and months.
+    if (rest < 100 && minDigits <= 2) {
+        if (rest < 10 && minDigits < 2) {
+            *out = char('0' + rest);
+            return out + 1;
+        }
+        std::memcpy(out, kDigitPairs.text + 2 * rest, 2);
+        return out + 2;
+    }
     int count = minDigits > 1 ? minDigits : 1;
     while (count < 10 && rest >= kPowersOfTen[count]) ++count;
 

@@ -17,8 +17,13 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (run.error_occurred) continue;
+            if (run.run_type == Run::RT_Iteration) {
                 cpuTimes_[run.run_name.str()].push_back(run.GetAdjustedCPUTime());
+            } else if (run.aggregate_name == "median") {
+                // Only the aggregates come when the repetitions are not shown.
+                cpuTimes_[run.run_name.str()] = {run.GetAdjustedCPUTime()};
+            }
         }
     }
 
