@@ -4,12 +4,4 @@
 // the same change; both in the library would leave the choice to the linker.
 #include "app/command_targets_win32.h"
 
-
-INT_PTR CALLBACK FontDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-void CopyLessonToClipboard(TextView*, bool) {}
-
 void PrintLesson(TextView*) {}
-
-INT_PTR CALLBACK AboutDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-void CheckForUpdates(HWND) {}

@@ -6,8 +6,12 @@
 #include "app/day_navigation_win32.h"
 #include "app/modal_win32.h"
 #include "app/reading_pane_win32.h"
+#include "dialogs/about_box_win32.h"
 #include "dialogs/calendar_dialog_win32.h"
+#include "dialogs/font_chooser_win32.h"
 #include "dialogs/search_win32.h"
+#include "dialogs/update_check_win32.h"
+#include "export/clipboard_win32.h"
 #include "resource_ids.h"
 
 namespace {

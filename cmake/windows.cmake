@@ -23,6 +23,11 @@ target_link_libraries(Varidel PRIVATE varidel)
 target_link_options(Varidel PRIVATE ${link_unicode} ${link_static})
 set_target_properties(Varidel PROPERTIES OUTPUT_NAME Varidel)
 target_include_directories(Varidel PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR})
+# The About box's version line for the resource script, which joins no strings.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/version_label.h
+     CONTENT "#define VARIDEL_VERSION_LABEL \"Version ${VARIDEL_VERSION_TEXT}\"\n")
+set_source_files_properties(resources/varidel.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/version_label.h;${CMAKE_SOURCE_DIR}/resources/about.bmp")
 include(cmake/resources.cmake OPTIONAL)
 
 # The exe that ships: the same optimised build without its debug information

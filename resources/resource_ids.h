@@ -17,6 +17,15 @@
 #define IDC_SEARCH_PHRASE 1013
 #define IDC_MATCH_CASE 1014
 
+/* The About box: its picture and its link. */
+#define IDB_ABOUT 113
+#define IDC_ABOUT_LINK 1025
+
+/* The font chooser's faces, sample and sizes. */
+#define IDC_FACE_LIST 1001
+#define IDC_FONT_SAMPLE 1002
+#define IDC_SIZE_LIST 1006
+
 #define CMD_CALENDAR 107
 #define CMD_TODAY 108
 #define CMD_NEXT_DAY 109

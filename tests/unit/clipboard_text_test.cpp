@@ -2,6 +2,7 @@
 // bytes widened unit by unit, the buffer size and its bound.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,25 @@ TEST(ClipboardText, ATextTooLongForItsBufferWritesNothingPastIt) {
     EXPECT_EQ(std::u16string(buffer.data(), 4), u"abcd");
     EXPECT_EQ(buffer[4], u'#');
     EXPECT_EQ(TakeCoreMessages(), "(obuf > (start + size))\n");
+}
+
+// Each buffer is allocated to its exact size, so that AddressSanitizer
+// reports any unit written past it.
+TEST(ClipboardText, EveryBufferTooSmallIsRefusedInsideItsBounds) {
+    const std::string text = LessonText{}.Para(0x81, 0, "ab").Para(0x47, 0xA2, "").bytes + std::string(4, '\0');
+    const std::u16string whole = u"ab\r\n\r\n----\r\n";
+    const size_t needed = (whole.size() + 1) * 2;
+    TakeCoreMessages();
+    for (size_t size = 0; size <= needed; ++size) {
+        auto* buffer = static_cast<char16_t*>(malloc(size != 0 ? size : 1));
+        const int result = LessonToClipboardText(text.c_str(), buffer, size);
+        EXPECT_EQ(result, size < needed ? 1 : 0) << size << " bytes";
+        EXPECT_EQ(TakeCoreMessages(), size < needed ? "(obuf > (start + size))\n" : "") << size << " bytes";
+        if (result == 0) {
+            EXPECT_EQ(std::u16string(buffer), whole);
+        }
+        free(buffer);
+    }
 }
 
 }  // namespace

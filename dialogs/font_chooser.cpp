@@ -1,0 +1,118 @@
+// The font chooser's portable parts.
+#include "dialogs/font_chooser.h"
+
+#include <cstdlib>
+
+#include "app/settings.h"
+
+namespace {
+
+const int32_t kStandardFontSizes[kStandardFontSizeCount] = {10, 11, 12, 14, 16, 18, 20,
+                                                            22, 24, 26, 28, 32, 52, 72};
+
+// Upper-case Latin letters, plain and accented, as their lower-case forms;
+// face names are compared this way.
+char16_t FoldCase(char16_t unit) {
+    const bool upper = (unit >= u'A' && unit <= u'Z') || (unit >= 0xC0 && unit <= 0xDE && unit != 0xD7);
+    return upper ? static_cast<char16_t>(unit + 0x20) : unit;
+}
+
+}  // namespace
+
+bool AppendFace(FaceList* list, const char16_t* name) {
+    FaceNode* node = nullptr;
+    if (list->unusedNodes > 0) {
+        node = list->last + 1;
+        --list->unusedNodes;
+    } else {
+        void* (*allocate)(size_t, size_t) = list->allocate != nullptr ? list->allocate : calloc;
+        node = static_cast<FaceNode*>(allocate(kFaceNodesPerBlock, sizeof(FaceNode)));
+        if (node == nullptr) return false;
+        node->startsBlock = true;
+        list->unusedNodes = kFaceNodesPerBlock - 1;
+    }
+    int i = 0;
+    for (; i < kFontNameUnits - 1 && name[i] != 0; ++i) node->name[i] = name[i];
+    node->name[i] = 0;
+    if (list->last != nullptr) {
+        list->last->next = node;
+    } else {
+        list->first = node;
+    }
+    list->last = node;
+    return true;
+}
+
+void FreeFaceList(FaceList* list) {
+    FaceNode* node = list->first;
+    while (node != nullptr) {
+        FaceNode* block = node;
+        do {
+            node = node->next;
+        } while (node != nullptr && !node->startsBlock);
+        free(block);
+    }
+    *list = FaceList{nullptr, nullptr, 0, list->allocate};
+}
+
+bool FaceBeginsWith(const char16_t* face, const char16_t* stored) {
+    if (stored[0] == 0) return false;
+    for (; *stored != 0; ++face, ++stored) {
+        if (*face == 0 || FoldCase(*face) != FoldCase(*stored)) return false;
+    }
+    return true;
+}
+
+FontSizeChoices ListFontSizes(int32_t storedSize) {
+    FontSizeChoices choices{};
+    choices.selected = -1;
+    const int32_t largest = kStandardFontSizes[kStandardFontSizeCount - 1];
+    bool placed = storedSize <= 0 || storedSize >= largest;
+    for (int32_t size : kStandardFontSizes) {
+        if (!placed && storedSize < size) {
+            choices.sizes[choices.count++] = storedSize;
+            placed = true;
+        }
+        if (size == storedSize) placed = true;
+        choices.sizes[choices.count++] = size;
+    }
+    for (int i = 0; i < choices.count && storedSize != 0; ++i) {
+        if (choices.sizes[i] == storedSize) choices.selected = i;
+    }
+    return choices;
+}
+
+void FormatFontSize(int32_t size, char16_t text[kFontSizeTextUnits]) {
+    char16_t digits[kFontSizeTextUnits];
+    int count = 0;
+    uint32_t rest = static_cast<uint32_t>(size);
+    do {
+        digits[count++] = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    int at = 0;
+    while (count > 0) text[at++] = digits[--count];
+    text[at] = 0;
+}
+
+int32_t ParseFontSize(const char16_t* text) {
+    uint32_t value = 0;
+    for (; *text >= u'0' && *text <= u'9'; ++text) value = value * 10 + (*text - u'0');
+    return static_cast<int32_t>(value);
+}
+
+void FillFontSample(FontSettings* settings, char16_t sample[kFontSampleUnits + 1]) {
+    if (settings->FontAsciiBase == 0) settings->FontAsciiBase = kDefaultFontAsciiBase;
+    for (int i = 0; i < kFontSampleUnits; ++i) {
+        sample[i] = static_cast<char16_t>(settings->FontAsciiBase + i);
+    }
+    sample[kFontSampleUnits] = 0;
+}
+
+void CommitFontChoice(FontSettings* settings, const char16_t* face, int32_t size) {
+    if (size != 0) settings->FontSize = size;
+    if (face[0] == 0) return;
+    int i = 0;
+    for (; i < kFontNameUnits - 1 && face[i] != 0; ++i) settings->FontName[i] = face[i];
+    settings->FontName[i] = 0;
+}
