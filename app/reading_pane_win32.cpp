@@ -177,6 +177,8 @@ void ApplyReadingFont(HWND window) {
     if (g_app.pane == nullptr) return;
     SetViewFont(g_app.pane, &g_app.font);
     if (LayoutText(g_app.pane, g_app.pane->text, false) == kLayoutDone) PaintText(g_app.pane, true);
+    // The text's length in lines changed with its font.
+    UpdateScrollBar(window);
 }
 
 void CloseReadingPane(HWND window) {

@@ -60,8 +60,12 @@ add_executable(e2e_driver ${e2e_sources})
 target_link_libraries(e2e_driver PRIVATE varidel GTest::gtest ntdll)
 target_link_options(e2e_driver PRIVATE ${link_static} ${link_unicode})
 target_compile_definitions(e2e_driver PRIVATE UNICODE _UNICODE)
-add_dependencies(e2e_driver Varidel)
+add_dependencies(e2e_driver Varidel record_address)
 add_test(NAME e2e COMMAND e2e_driver $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/shots)
+
+# The browser the end-to-end tests give the shell: it keeps the address.
+add_executable(record_address tests/e2e/recorder/record_address.cpp)
+target_link_options(record_address PRIVATE ${link_static} ${link_unicode})
 
 add_executable(close_varidel scripts/close_varidel.cpp)
 target_link_options(close_varidel PRIVATE ${link_static})

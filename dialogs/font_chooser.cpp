@@ -17,9 +17,22 @@ char16_t FoldCase(char16_t unit) {
     return upper ? static_cast<char16_t>(unit + 0x20) : unit;
 }
 
+bool SameText(const char16_t* a, const char16_t* b) {
+    for (; *a != 0 && *a == *b; ++a, ++b) {
+    }
+    return *a == *b;
+}
+
 }  // namespace
 
 bool AppendFace(FaceList* list, const char16_t* name) {
+    char16_t face[kFontNameUnits];
+    int length = 0;
+    for (; length < kFontNameUnits - 1 && name[length] != 0; ++length) face[length] = name[length];
+    face[length] = 0;
+    for (const FaceNode* listed = list->first; listed != nullptr; listed = listed->next) {
+        if (SameText(listed->name, face)) return true;
+    }
     FaceNode* node = nullptr;
     if (list->unusedNodes > 0) {
         node = list->last + 1;
@@ -31,9 +44,7 @@ bool AppendFace(FaceList* list, const char16_t* name) {
         node->startsBlock = true;
         list->unusedNodes = kFaceNodesPerBlock - 1;
     }
-    int i = 0;
-    for (; i < kFontNameUnits - 1 && name[i] != 0; ++i) node->name[i] = name[i];
-    node->name[i] = 0;
+    for (int i = 0; i <= length; ++i) node->name[i] = face[i];
     if (list->last != nullptr) {
         list->last->next = node;
     } else {

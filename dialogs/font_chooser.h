@@ -28,8 +28,10 @@ struct FaceList {
     void* (*allocate)(size_t count, size_t size);
 };
 
-// Appends a face (cut to kFontNameUnits - 1 units). False when its node
-// needed a new block that could not be had; the list is then unchanged.
+// Appends a face (cut to kFontNameUnits - 1 units) unless the list holds it
+// already: the system may offer a face once for each of its character sets.
+// False when its node needed a new block that could not be had; the list is
+// then unchanged.
 bool AppendFace(FaceList* list, const char16_t* name);
 
 // Releases every block and empties the list; `allocate` is kept.

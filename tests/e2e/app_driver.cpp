@@ -62,19 +62,37 @@ void SendMouse(DWORD flags, POINT at, DWORD data = 0) {
     SendInput(1, &input, sizeof(input));
 }
 
+// Moves the pointer to a point of the screen and waits until it is there.
+bool MovePointer(POINT screenPoint) {
+    SendMouse(0, screenPoint);
+    return WaitFor([&] {
+        POINT at{};
+        return GetCursorPos(&at) && at.x == screenPoint.x && at.y == screenPoint.y;
+    });
+}
+
 // Moves the pointer to a client point and waits until it is there.
 bool PointerTo(const RunningApp& app, int x, int y, POINT* screenPoint) {
     POINT point{x, y};
     if (!ClientToScreen(app.window, &point)) return false;
     *screenPoint = point;
-    SendMouse(0, point);
-    return WaitFor([&] {
-        POINT at{};
-        return GetCursorPos(&at) && at.x == point.x && at.y == point.y;
-    });
+    return MovePointer(point);
 }
 
 }  // namespace
+
+HWND WaitForDialog(const RunningApp& app, const wchar_t* caption) {
+    HWND dialog = nullptr;
+    WaitFor([&] {
+        dialog = FindWindowW(L"#32770", caption);
+        DWORD processId = 0;
+        if (dialog != nullptr) GetWindowThreadProcessId(dialog, &processId);
+        return processId == app.process.dwProcessId && IsWindowVisible(dialog);
+    });
+    // Painted before anyone looks at it.
+    if (dialog != nullptr) RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return dialog;
+}
 
 RunningApp StartApp(int showCommand) {
     RunningApp app;
@@ -171,7 +189,12 @@ bool PressKeyIn(RunningApp& app, HWND window, WORD key, std::initializer_list<WO
 
 bool ClickClient(RunningApp& app, int x, int y) {
     POINT at{};
-    if (!BringToFront(app) || !PointerTo(app, x, y, &at)) return false;
+    if (!BringToFront(app) || !ClientToScreen(app.window, &at)) return false;
+    return ClickScreen(app, POINT{at.x + x, at.y + y});
+}
+
+bool ClickScreen(RunningApp& app, POINT at) {
+    if (!MovePointer(at)) return false;
     SendMouse(MOUSEEVENTF_LEFTDOWN, at);
     SendMouse(MOUSEEVENTF_LEFTUP, at);
     WaitUntilIdle(app);

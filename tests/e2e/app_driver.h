@@ -61,6 +61,11 @@ bool PressKey(RunningApp& app, WORD key, std::initializer_list<WORD> modifiers =
 bool PressKeyIn(RunningApp& app, HWND window, WORD key, std::initializer_list<WORD> modifiers = {});
 // Left click at a point of the client area, through the mouse.
 bool ClickClient(RunningApp& app, int x, int y);
+// Left click at a point of the screen (in a dialog of the program).
+bool ClickScreen(RunningApp& app, POINT at);
+// The program's dialog with `caption`, once it is shown and painted; null
+// when none came.
+HWND WaitForDialog(const RunningApp& app, const wchar_t* caption);
 // Turns the wheel by `delta` (negative: toward the reader) over the text.
 bool TurnWheel(RunningApp& app, int delta);
 // Left click on toolbar button `index` (0 = previous day).

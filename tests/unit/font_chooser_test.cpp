@@ -138,11 +138,15 @@ TEST(FontChooser, FacesComeInBlocksOfTwentyFiveAndGoBlockByBlock) {
     }
 }
 
-TEST(FontChooser, ALongFaceNameIsCutToTheRecord) {
+TEST(FontChooser, EachFaceIsListedOnceAndCutToTheRecord) {
     FaceList list{};
     const std::u16string longName(40, u'x');
-    ASSERT_TRUE(AppendFace(&list, longName.c_str()));
-    EXPECT_EQ(std::u16string(list.first->name), longName.substr(0, kFontNameUnits - 1));
+    const std::u16string cut = longName.substr(0, kFontNameUnits - 1);
+    for (const std::u16string& face : {std::u16string(u"Serif"), std::u16string(u"Sans"), std::u16string(u"Serif"),
+                                       std::u16string(u"serif"), longName, cut, longName + u"y"}) {
+        ASSERT_TRUE(AppendFace(&list, face.c_str()));
+    }
+    EXPECT_EQ(Names(list), (std::vector<std::u16string>{u"Serif", u"Sans", u"serif", cut}));
     FreeFaceList(&list);
 }
 

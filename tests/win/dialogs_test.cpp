@@ -186,12 +186,34 @@ TEST_F(Dialogs, OkTakesTheChoiceAndCancelLeavesTheSettings) {
     EXPECT_EQ(_wcsicmp(seen.selectedFace.c_str(), lastFace.c_str()), 0) << "selected: " << seen.selectedFace.size();
 }
 
-TEST_F(Dialogs, TheAboutLinkIsTheAddressInBoldUnderlineSizedToItsText) {
+// Moves the pointer through the mouse to a point of the screen, and a pixel
+// to the right and back while it waits, until it shows the system cursor
+// `id`: a move that wine drops or that changes nothing is made again.
+bool PointerShows(POINT at, const wchar_t* id) {
+    HCURSOR expected = LoadCursorW(nullptr, id);
+    for (int tries = 0; tries < 500; ++tries) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x + tries % 2, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+        input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+        Sleep(20);
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetCursorInfo(&info) && info.hCursor == expected) return true;
+    }
+    return false;
+}
+
+TEST_F(Dialogs, TheAboutLinkIsTheAddressInBoldUnderlineSizedToItsTextUnderTheHand) {
     HFONT linkFont = nullptr;
     LOGFONTW look{};
     RECT box{};
     SIZE extent{};
     std::wstring text(100, L'\0');
+    bool handOverLink = false;
+    bool arrowBelow = false;
     const INT_PTR result = Run(IDD_ABOUT, AboutDialogProc, 0, L"Varidel", [&](HWND dialog) {
         HWND link = GetDlgItem(dialog, IDC_ABOUT_LINK);
         text.resize(static_cast<size_t>(GetWindowTextW(link, &text[0], 100)));
@@ -203,6 +225,11 @@ TEST_F(Dialogs, TheAboutLinkIsTheAddressInBoldUnderlineSizedToItsText) {
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         SelectObject(dc, previous);
         ReleaseDC(link, dc);
+        RECT onScreen{};
+        GetWindowRect(link, &onScreen);
+        handOverLink = PointerShows(POINT{(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2},
+                                    IDC_HAND);
+        arrowBelow = PointerShows(POINT{onScreen.left + 2, onScreen.bottom + 12}, IDC_ARROW);
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // as Esc and the close box send it
     });
     EXPECT_EQ(result, IDCANCEL);
@@ -211,7 +238,26 @@ TEST_F(Dialogs, TheAboutLinkIsTheAddressInBoldUnderlineSizedToItsText) {
     EXPECT_EQ(look.lfWeight, 800);
     EXPECT_EQ(box.right, extent.cx + 2 * GetSystemMetrics(SM_CXEDGE));
     EXPECT_EQ(box.bottom, extent.cy + 2 * GetSystemMetrics(SM_CYEDGE));
+    EXPECT_TRUE(handOverLink);
+    EXPECT_TRUE(arrowBelow);
     EXPECT_EQ(GetObjectType(linkFont), 0u) << "the link font outlives the box";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Dialogs, TheAboutPictureIsBlackAndWhite65By72) {
+    HBITMAP picture = static_cast<HBITMAP>(
+        LoadImageW(reinterpret_cast<HINSTANCE>(module_), MAKEINTRESOURCEW(IDB_ABOUT), IMAGE_BITMAP, 0, 0,
+                   LR_CREATEDIBSECTION));
+    ASSERT_NE(picture, nullptr);
+    DIBSECTION section{};
+    ASSERT_EQ(GetObjectW(picture, sizeof section, &section), static_cast<int>(sizeof section));
+    EXPECT_EQ(section.dsBm.bmWidth, 65);
+    EXPECT_EQ(section.dsBm.bmHeight, 72);
+    EXPECT_EQ(section.dsBmih.biBitCount, 1);
+    DeleteObject(picture);
 }
 
 }  // namespace

@@ -253,3 +253,18 @@ TEST_F(ReadingPaneTest, KeysTheWindowDoesNotServeDoNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// A larger font makes the lesson longer: the scroll bar follows at once.
+TEST_F(ReadingPaneTest, AFontChangeMovesTheScrollBarWithTheText) {
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    const uint16_t lastTopLine = pane->lastTopLine;
+    g_app.font.FontSize = 40;
+    ApplyReadingFont(window_);
+    ASSERT_GT(pane->lastTopLine, lastTopLine);
+    EXPECT_EQ(ScrollBar().nMax, pane->lastTopLine);
+}
+
+}  // namespace

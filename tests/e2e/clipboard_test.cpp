@@ -1,0 +1,112 @@
+// Copy and Append to ClipBoard as a person uses them, the clipboard read back
+// by this driver as any other program reads it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "export/clipboard_text.h"
+#include "lessons/lesson_key.h"
+#include "lessons/lesson_loader.h"
+#include "lessons/lesson_platform_win32.h"
+#include "resource_ids.h"
+#include "tests/e2e/app_driver.h"
+
+namespace {
+
+class ClipboardExport : public testing::Test {
+protected:
+    void SetUp() override {
+        EndLeftoverApps();
+        ClearSettings();
+        day_ = Today() + 40;
+        PutSetting(L"Flags", kDefaultFlags | kFlagDayChosen);
+        PutSetting(L"Day", static_cast<DWORD>(day_));
+    }
+    void TearDown() override { EndLeftoverApps(); }
+
+    AbsoluteDay day_ = 0;
+};
+
+// The clipboard text of the lesson of `day` from Varidel.exe's own book.
+std::u16string LessonTextOf(AbsoluteDay day) {
+    HMODULE module = LoadLibraryExW(g_exePath.c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    SetLessonResourceModule(module);
+    char* text = LoadLessonText(LessonKeyForDate(HebrewFromAbsolute(day)), nullptr);
+    std::u16string result;
+    if (text != nullptr) {
+        std::vector<char16_t> buffer(ClipboardTextSize(text) / 2);
+        if (LessonToClipboardText(text, buffer.data(), buffer.size() * 2) == 0) result = buffer.data();
+        free(text);
+    }
+    SetLessonResourceModule(nullptr);
+    FreeLibrary(module);
+    return result;
+}
+
+void PutOtherText(const std::u16string& text) {
+    const size_t size = (text.size() + 1) * sizeof(char16_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(GlobalLock(block), text.c_str(), size);
+    GlobalUnlock(block);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) GlobalFree(block);
+    CloseClipboard();
+}
+
+std::u16string ClipboardText() {
+    std::u16string text;
+    if (!OpenClipboard(nullptr)) return u"(the clipboard could not be opened)";
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* units = data != nullptr ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
+        text = units;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Waits for the clipboard to hold `expected`, and says what it held instead.
+void ExpectClipboard(const std::u16string& expected, const char* what) {
+    std::u16string seen;
+    const bool held = WaitFor([&] { return (seen = ClipboardText()) == expected; });
+    EXPECT_TRUE(held) << what << ": the clipboard holds " << seen.size() << " units, " << expected.size()
+                      << " expected";
+}
+
+}  // namespace
+
+TEST_F(ClipboardExport, CopyThenAppendCollectsTwoDays) {
+    const std::u16string first = LessonTextOf(day_);
+    const std::u16string second = LessonTextOf(day_ + 1);
+    ASSERT_FALSE(first.empty());
+    ASSERT_NE(first, second);
+    PutOtherText(u"from another program\r\n");
+    RunningApp app = StartApp();
+    ASSERT_NE(app.window, nullptr);
+
+    ASSERT_TRUE(PressKey(app, 'C', {VK_CONTROL}));
+    ExpectClipboard(first, "Ctrl+C");
+    ASSERT_TRUE(PressKey(app, VK_RIGHT));
+    ASSERT_TRUE(PressKey(app, 'E', {VK_CONTROL}));
+    ExpectClipboard(first + second, "Ctrl+E on the next day");
+
+    SendCommand(app, CMD_COPY);
+    ExpectClipboard(second, "File > Copy");
+    EXPECT_EQ(CloseApp(app), 0u);
+}
+
+TEST_F(ClipboardExport, AppendKeepsAnotherProgramsTextInFront) {
+    const std::u16string other = u"Notes of another program, without a line end";
+    PutOtherText(other);
+    RunningApp app = StartApp();
+    ASSERT_NE(app.window, nullptr);
+    SendCommand(app, CMD_APPEND);
+    ExpectClipboard(other + LessonTextOf(day_), "File > Append to ClipBoard");
+    EXPECT_EQ(CloseApp(app), 0u);
+}
