@@ -18,9 +18,33 @@ char16_t FoldCase(char16_t unit) {
 }
 
 bool SameText(const char16_t* a, const char16_t* b) {
-    for (; *a != 0 && *a == *b; ++a, ++b) {
+    while (*a != 0 && *a == *b) {
+        ++a;
+        ++b;
     }
     return *a == *b;
+}
+
+bool Listed(const FaceList* list, const char16_t* face) {
+    for (const FaceNode* node = list->first; node != nullptr; node = node->next) {
+        if (SameText(node->name, face)) return true;
+    }
+    return false;
+}
+
+// The next unused node of the last block, or the first of a new block; null
+// when no block can be had.
+FaceNode* NextNode(FaceList* list) {
+    if (list->unusedNodes > 0) {
+        --list->unusedNodes;
+        return list->last + 1;
+    }
+    void* (*allocate)(size_t, size_t) = list->allocate != nullptr ? list->allocate : calloc;
+    auto* node = static_cast<FaceNode*>(allocate(kFaceNodesPerBlock, sizeof(FaceNode)));
+    if (node == nullptr) return nullptr;
+    node->startsBlock = true;
+    list->unusedNodes = kFaceNodesPerBlock - 1;
+    return node;
 }
 
 }  // namespace
@@ -30,20 +54,9 @@ bool AppendFace(FaceList* list, const char16_t* name) {
     int length = 0;
     for (; length < kFontNameUnits - 1 && name[length] != 0; ++length) face[length] = name[length];
     face[length] = 0;
-    for (const FaceNode* listed = list->first; listed != nullptr; listed = listed->next) {
-        if (SameText(listed->name, face)) return true;
-    }
-    FaceNode* node = nullptr;
-    if (list->unusedNodes > 0) {
-        node = list->last + 1;
-        --list->unusedNodes;
-    } else {
-        void* (*allocate)(size_t, size_t) = list->allocate != nullptr ? list->allocate : calloc;
-        node = static_cast<FaceNode*>(allocate(kFaceNodesPerBlock, sizeof(FaceNode)));
-        if (node == nullptr) return false;
-        node->startsBlock = true;
-        list->unusedNodes = kFaceNodesPerBlock - 1;
-    }
+    if (Listed(list, face)) return true;
+    FaceNode* node = NextNode(list);
+    if (node == nullptr) return false;
     for (int i = 0; i <= length; ++i) node->name[i] = face[i];
     if (list->last != nullptr) {
         list->last->next = node;
