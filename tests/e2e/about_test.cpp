@@ -94,13 +94,6 @@ POINT CentreOf(HWND window) {
     return POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
 }
 
-// Keys for a dialog of the program: it is brought to the front first.
-bool PressKeyIn(RunningApp& app, HWND dialog, WORD key) {
-    RunningApp box = app;
-    box.window = dialog;
-    return PressKey(box, key);
-}
-
 }  // namespace
 
 TEST_F(AboutAndUpdates, TheAboutBoxLinksToThePublisher) {
