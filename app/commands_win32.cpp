@@ -26,7 +26,7 @@ void ChooseReadingFont(HWND window) {
 }  // namespace
 
 void OpenCalendar(HWND window) {
-    const AbsoluteDay picked = PickDayFromCalendar(g_app.instance, window, g_app.Day);
+    const AbsoluteDay picked = PickDayFromCalendar(window, g_app.Day);
     if (picked != 0 && picked != g_app.Day) GoToDay(window, picked);
 }
 

@@ -3,6 +3,7 @@
 // once after every change as well as when painted.
 #include "dialogs/calendar_dialog_win32.h"
 
+#include "app/modal_win32.h"
 #include "dialogs/calendar_paint.h"
 #include "dialogs/calendar_view.h"
 #include "resource_ids.h"
@@ -72,7 +73,7 @@ INT_PTR CALLBACK CalendarDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 }  // namespace
 
-AbsoluteDay PickDayFromCalendar(HINSTANCE instance, HWND owner, AbsoluteDay start) {
+AbsoluteDay PickDayFromCalendar(HWND owner, AbsoluteDay start) {
     g_calendar = CalendarView{};
     LOGFONTW logFont{};
     logFont.lfHeight = kCalendarFontHeight;
@@ -81,8 +82,7 @@ AbsoluteDay PickDayFromCalendar(HINSTANCE instance, HWND owner, AbsoluteDay star
     // The GDI surface's fonts are HFONTs.
     g_calendar.font = reinterpret_cast<SurfaceFont*>(font);
     SetCalendarView(&g_calendar, start, true);
-    const INT_PTR ended = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CALENDAR), owner,
-                                          CalendarDialogProc, 0);
+    const INT_PTR ended = RunDialog(owner, IDD_CALENDAR, CalendarDialogProc, 0);
     DeleteObject(font);
     return ended <= 0 ? 0 : g_calendar.result;
 }

@@ -8,4 +8,4 @@
 // Runs the calendar, owned by `owner`, on the month of `start` (0: today)
 // with that day marked. Returns the day picked, or 0 when the dialog was
 // closed without a pick (Enter, Esc, the close box) or could not be shown.
-AbsoluteDay PickDayFromCalendar(HINSTANCE instance, HWND owner, AbsoluteDay start);
+AbsoluteDay PickDayFromCalendar(HWND owner, AbsoluteDay start);
