@@ -2,7 +2,6 @@
 #include "app/commands_win32.h"
 
 #include "app/app_state.h"
-#include "app/command_targets_win32.h"
 #include "app/day_navigation_win32.h"
 #include "app/modal_win32.h"
 #include "app/reading_pane_win32.h"
@@ -12,6 +11,7 @@
 #include "dialogs/search_win32.h"
 #include "dialogs/update_check_win32.h"
 #include "export/clipboard_win32.h"
+#include "export/print_job_win32.h"
 #include "resource_ids.h"
 
 namespace {

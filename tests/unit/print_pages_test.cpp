@@ -1,0 +1,230 @@
+// The printed lesson on the recording surface: the page geometry, and the
+// page loop's lines, bands, page numbers and page breaks.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "export/print_pages.h"
+#include "tests/unit/view_test_support.h"
+#include "view/paint.h"
+#include "view/view_fonts.h"
+
+namespace {
+
+constexpr PrintMargins kInch{1000, 1000, 1000, 1000};
+// A small printer: 8 by 10 inches at 100 dpi; an inch all round leaves a
+// body of 600 by 800 pixels at 100, 100, room for 75 bytes a line.
+constexpr PrintableArea kSmallPage{100, 100, 800, 1000};
+
+// The recording surface as a printer that notes where each page ended.
+struct Printer {
+    Recorder recorder;
+    DrawingSurface surface = recorder.surface();
+    std::vector<size_t> pageEnds;  // recorded calls when each page ended
+    int starts = 0;
+    int refusedPage = 0;  // the page whose start is refused; 0 = none
+
+    int32_t Print(const PrintableArea& area, const PrintMargins& margins, int32_t points, char* text) {
+        recorder.dpi = area.pixelsPerInchY;  // a printer's surface reports its own resolution
+        FontSettings font{};
+        font.FontSize = points;
+        const PageBreaks breaks{
+            this,
+            [](void* handle) {
+                auto* printer = static_cast<Printer*>(handle);
+                printer->pageEnds.push_back(printer->recorder.calls.size());
+            },
+            [](void* handle) {
+                auto* printer = static_cast<Printer*>(handle);
+                return ++printer->starts + 1 != printer->refusedPage;
+            }};
+        return PrintPages(&surface, area, margins, font, text, breaks);
+    }
+
+    // The texts drawn on page `number` (from 1): the lines, then the
+    // footer, the page number and the header.
+    std::vector<DrawCall> Page(size_t number) const {
+        const size_t begin = number == 1 ? 0 : pageEnds[number - 2];
+        std::vector<DrawCall> texts;
+        for (size_t i = begin; i < pageEnds[number - 1]; ++i) {
+            if (recorder.calls[i].kind == DrawKind::Text) texts.push_back(recorder.calls[i]);
+        }
+        return texts;
+    }
+    std::vector<DrawCall> Lines(size_t number) const {
+        std::vector<DrawCall> texts = Page(number);
+        texts.resize(texts.size() - 3);
+        return texts;
+    }
+    int32_t FontHeight(const DrawCall& call) const { return recorder.fonts.at(call.font).height; }
+};
+
+// `count` paragraphs of two lines each on the small page, each followed by
+// its blank line.
+LessonText LongLesson(int count) {
+    LessonText text;
+    for (int i = 0; i < count; ++i) {
+        text.Para(0x81, 0, "Paragraph " + std::to_string(i) + std::string(60, 'x') + " and its second line");
+    }
+    return text;
+}
+
+std::vector<std::string> TextsOf(const std::vector<DrawCall>& calls) {
+    std::vector<std::string> texts;
+    for (const DrawCall& call : calls) texts.push_back(call.text);
+    return texts;
+}
+
+TEST(PageGeometry, BodyLiesInsideTheMarginsInDevicePixels) {
+    struct Case {
+        PrintableArea area;
+        PrintMargins margins;
+        ViewFrame body;
+    } const cases[] = {
+        {{600, 600, 4800, 6600}, kInch, {600, 600, 3600, 5400}},
+        {{300, 300, 2400, 3300}, kInch, {300, 300, 1800, 2700}},
+        {{300, 600, 2400, 6600}, {500, 250, 1500, 0}, {150, 150, 1800, 6450}},
+        {{300, 300, 2400, 3300}, {333, 1999, 0, 1}, {99, 599, 2301, 2701}},  // divisions truncate
+        // Negative margins count as none, huge ones as a thousand inches.
+        {{300, 300, 2400, 3300}, {-5, INT32_MIN, INT32_MAX, 0}, {0, 0, -297600, 3300}},
+    };
+    for (const Case& c : cases) {
+        const ViewFrame body = PageBody(c.area, c.margins);
+        EXPECT_EQ((std::vector<int32_t>{body.left, body.top, body.width, body.height}),
+                  (std::vector<int32_t>{c.body.left, c.body.top, c.body.width, c.body.height}))
+            << c.margins.left << " " << c.margins.top << " " << c.margins.right << " " << c.margins.bottom;
+    }
+}
+
+TEST(PageGeometry, BandsAtTheBodysEdgesAndTheTextBetween) {
+    const PageGeometry page = PageLayout({100, 200, 1000, 2000}, 30);
+    const auto edges = [](const ViewFrame& f) { return std::vector<int32_t>{f.left, f.top, f.width, f.height}; };
+    EXPECT_EQ(edges(page.header), (std::vector<int32_t>{100, 200, 1000, 30}));
+    EXPECT_EQ(edges(page.footer), (std::vector<int32_t>{100, 2170, 1000, 30}));
+    EXPECT_EQ(edges(page.text), (std::vector<int32_t>{100, 235, 1000, 1930}));
+}
+
+TEST(PrintPages, ShortLessonIsOnePageWithHeaderFooterAndNumber) {
+    Printer printer;
+    char* text = LessonText{}.Para(0x01, 0, "A short lesson").Build();
+    EXPECT_EQ(printer.Print(kSmallPage, kInch, 0, text), 1);
+    free(text);
+    EXPECT_EQ(printer.pageEnds.size(), 1u);
+    EXPECT_EQ(printer.starts, 0);  // the first page was started by the job
+    const std::vector<DrawCall> page = printer.Page(1);
+    ASSERT_EQ(TextsOf(page), (std::vector<std::string>{"A short lesson", kPageFooter, " Page 1", "BS\"D"}));
+    // Text below the header band (16 pixels) and its gap; the footer and the
+    // number in the last 16 pixels of the body, at its left and right edges.
+    EXPECT_EQ((std::vector<int32_t>{page[0].x, page[0].y}), (std::vector<int32_t>{100, 121}));
+    EXPECT_EQ((std::vector<int32_t>{page[1].x, page[1].y, page[1].h}), (std::vector<int32_t>{100, 884, 16}));
+    EXPECT_EQ(page[2].x + page[2].w, 700);
+    EXPECT_EQ(page[2].y, 884);
+    EXPECT_EQ((std::vector<int32_t>{page[3].x, page[3].y, page[3].w}), (std::vector<int32_t>{100, 100, 32}));
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_EQ(printer.FontHeight(page[i]), FontHeightForPoints(8, 100)) << page[i].text;
+        EXPECT_EQ(page[i].textColour, kColourBlack);
+    }
+}
+
+TEST(PrintPages, LongLessonBreaksOnlyBetweenWholeLinesAndNumbersEveryPage) {
+    const LessonText lesson = LongLesson(60);
+    Printer printer;
+    char* text = lesson.Build();
+    const int32_t pages = printer.Print(kSmallPage, kInch, 0, text);
+    // The pane's text is borrowed: unchanged, and still the caller's to free.
+    EXPECT_EQ(std::string(text, lesson.bytes.size()), lesson.bytes);
+    free(text);
+
+    ASSERT_GE(pages, 3);
+    EXPECT_EQ(printer.pageEnds.size(), static_cast<size_t>(pages));
+    EXPECT_EQ(printer.starts, pages - 1);  // no page started after the last
+    std::vector<DrawCall> all;
+    for (int n = 1; n <= pages; ++n) {
+        const std::vector<DrawCall> lines = printer.Lines(n);
+        ASSERT_FALSE(lines.empty()) << "page " << n;
+        EXPECT_EQ(lines.front().y, 121) << "page " << n;
+        for (const DrawCall& line : lines) {
+            EXPECT_GE(line.y, 121);
+            EXPECT_LE(line.y + line.h, 121 + 758) << "page " << n << ": " << line.text;
+        }
+        const std::vector<DrawCall> page = printer.Page(n);
+        EXPECT_EQ(page[page.size() - 2].text, " Page " + std::to_string(n));
+        all.insert(all.end(), lines.begin(), lines.end());
+    }
+    // Every line of the lesson once, in order, across the pages.
+    ViewFixture whole(100, 0, 600, 30000);
+    ASSERT_EQ(whole.Lay(lesson), kLayoutDone);
+    PaintText(whole.view, false);
+    EXPECT_EQ(TextsOf(all), TextsOf(whole.recorder.texts()));
+}
+
+TEST(PrintPages, FontsFollowThePrintersResolution) {
+    const PrintableArea pages[] = {{600, 600, 5100, 6600}, {300, 300, 2550, 3300}};
+    for (const PrintableArea& area : pages) {
+        Printer printer;
+        char* text = LessonText{}.Para(0x01, 0, "A lesson").Build();
+        EXPECT_EQ(printer.Print(area, kInch, 12, text), 1);
+        free(text);
+        const std::vector<DrawCall> page = printer.Page(1);
+        ASSERT_EQ(page.size(), 4u);
+        // An inch of margin is as many pixels as the printer has to the inch.
+        EXPECT_EQ((std::vector<int32_t>{page[3].x, page[3].y}),
+                  (std::vector<int32_t>{area.pixelsPerInchX, area.pixelsPerInchY}));
+        EXPECT_EQ(printer.FontHeight(page[0]), FontHeightForPoints(12, area.pixelsPerInchY));
+        EXPECT_EQ(printer.FontHeight(page[3]), FontHeightForPoints(8, area.pixelsPerInchY));
+    }
+}
+
+TEST(PrintPages, LargerFontGivesMorePagesWithTheSameSmallPrint) {
+    int32_t pages[2] = {};
+    const int32_t points[2] = {12, 24};
+    for (int i = 0; i < 2; ++i) {
+        Printer printer;
+        printer.recorder.cellHeightByRequest = {{FontHeightForPoints(12, 100), 19},
+                                                {FontHeightForPoints(24, 100), 38}};
+        char* text = LongLesson(20).Build();
+        pages[i] = printer.Print(kSmallPage, kInch, points[i], text);
+        free(text);
+        const std::vector<DrawCall> page = printer.Page(1);
+        EXPECT_EQ(printer.FontHeight(page.back()), FontHeightForPoints(8, 100));
+        EXPECT_EQ(printer.FontHeight(page.front()), FontHeightForPoints(points[i], 100));
+    }
+    EXPECT_GE(pages[0], 1);
+    EXPECT_GT(pages[1], pages[0]);
+}
+
+TEST(PrintPages, RefusedPageEndsThePrintWithThePagesDone) {
+    Printer printer;
+    printer.refusedPage = 2;
+    char* text = LongLesson(60).Build();
+    EXPECT_EQ(printer.Print(kSmallPage, kInch, 0, text), 1);
+    free(text);
+    EXPECT_EQ(printer.starts, 1);
+    ASSERT_EQ(printer.pageEnds.size(), 1u);
+    EXPECT_EQ(printer.pageEnds[0], printer.recorder.calls.size());
+}
+
+TEST(PrintPages, NothingPrintsWithoutLinesOrRoomForOne) {
+    struct Case {
+        const char* what;
+        char* text;
+        PrintMargins margins;
+    } const cases[] = {
+        {"no text", nullptr, kInch},
+        {"an empty first paragraph", LessonText{}.Para(0x01, 0, "").Build(), kInch},
+        {"margins that leave no room", LessonText{}.Para(0x01, 0, "Words").Build(), {1000, 4000, 1000, 5500}},
+    };
+    for (const Case& c : cases) {
+        Printer printer;
+        EXPECT_EQ(printer.Print(kSmallPage, c.margins, 0, c.text), 0) << c.what;
+        EXPECT_TRUE(printer.recorder.texts().empty()) << c.what;
+        EXPECT_TRUE(printer.pageEnds.empty()) << c.what;
+        EXPECT_EQ(printer.starts, 0) << c.what;
+        EXPECT_EQ(printer.recorder.liveFonts(), 0) << c.what;
+        free(c.text);
+    }
+}
+
+}  // namespace
