@@ -67,5 +67,17 @@ add_test(NAME e2e COMMAND e2e_driver $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/
 add_executable(record_address tests/e2e/recorder/record_address.cpp)
 target_link_options(record_address PRIVATE ${link_static} ${link_unicode})
 
+# Printing end to end, with a print queue of the tests' own and with no
+# printer at all, each in a wine prefix of its own (scripts/print-tests.sh).
+file(GLOB print_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/print/*.cpp)
+add_executable(print_driver ${print_test_sources} tests/e2e/app_driver.cpp tests/e2e/main.cpp)
+target_link_libraries(print_driver PRIVATE varidel GTest::gtest ntdll)
+target_link_options(print_driver PRIVATE ${link_static} ${link_unicode})
+add_dependencies(print_driver Varidel)
+foreach(mode queue no-printer)
+  add_test(NAME print_${mode} COMMAND ${CMAKE_SOURCE_DIR}/scripts/print-tests.sh --${mode}
+           $<TARGET_FILE:print_driver> $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/print)
+endforeach()
+
 add_executable(close_varidel scripts/close_varidel.cpp)
 target_link_options(close_varidel PRIVATE ${link_static})

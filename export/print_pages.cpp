@@ -81,7 +81,9 @@ int32_t PrintPages(DrawingSurface* surface, const PrintableArea& area, const Pri
                    const FontSettings& font, char* text, const PageBreaks& breaks) {
     const ViewFrame body = PageBody(area, margins);
     const EdgeRect rect{body.left, body.top, body.left + body.width, body.top + body.height};
-    TextView* view = CreateTextView(surface, &rect, &font, 0);
+    FontSettings printFont = font;
+    if (printFont.FontSize == 0) printFont.FontSize = kDefaultPrintPoints;
+    TextView* view = CreateTextView(surface, &rect, &printFont, 0);
     if (view == nullptr) return 0;
     // A text that cannot be laid out has no lines, and then no page prints.
     LayoutText(view, text, false);

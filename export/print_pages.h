@@ -20,6 +20,11 @@ struct PrintableArea {
     int32_t pixelsPerInchX, pixelsPerInchY, width, height;
 };
 
+// The regular size of a reader who never chose one (FontSize 0). On the
+// screen 0 asks the font mapper for its default height, which is a number of
+// device pixels: on a printer a few points, too small to read.
+constexpr int32_t kDefaultPrintPoints = 12;
+
 // Margins beyond this many thousandths of an inch (a thousand inches) count
 // as this many, and negative ones as 0: no page is that large, and nothing
 // prints outside the printable area.
@@ -49,7 +54,8 @@ struct PageBreaks {
     bool (*startPage)(void* handle);
 };
 
-// Prints `text` (borrowed, never changed or released) in `font` on `surface`,
+// Prints `text` (borrowed, never changed or released) in `font` (FontSize 0:
+// kDefaultPrintPoints) on `surface`,
 // whose first page has been started: lays it out for the body's width with
 // the surface's fonts, then paints as many whole lines as fit the text area
 // of each page, with the header, the footer and " Page n" in the small print.

@@ -3,7 +3,7 @@
 # Ubuntu as root it uses apt-get; elsewhere it names the packages and stops.
 set -e
 PACKAGES="cmake make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64 mingw-w64-tools \
-wine wine64 xvfb xauth x11-utils imagemagick faketime clang libclang-rt-dev"
+wine wine64 xvfb xauth x11-utils imagemagick faketime clang libclang-rt-dev cups poppler-utils"
 
 missing=""
 for package in $PACKAGES; do

@@ -161,19 +161,28 @@ TEST(PrintPages, LongLessonBreaksOnlyBetweenWholeLinesAndNumbersEveryPage) {
 }
 
 TEST(PrintPages, FontsFollowThePrintersResolution) {
-    const PrintableArea pages[] = {{600, 600, 5100, 6600}, {300, 300, 2550, 3300}};
-    for (const PrintableArea& area : pages) {
+    struct Case {
+        PrintableArea area;
+        int32_t points;
+        int32_t printedPoints;
+    } const cases[] = {
+        {{600, 600, 5100, 6600}, 12, 12},
+        {{300, 300, 2550, 3300}, 12, 12},
+        {{300, 300, 2550, 3300}, 20, 20},
+        {{300, 300, 2550, 3300}, 0, kDefaultPrintPoints},  // no size chosen
+    };
+    for (const Case& c : cases) {
         Printer printer;
         char* text = LessonText{}.Para(0x01, 0, "A lesson").Build();
-        EXPECT_EQ(printer.Print(area, kInch, 12, text), 1);
+        EXPECT_EQ(printer.Print(c.area, kInch, c.points, text), 1);
         free(text);
         const std::vector<DrawCall> page = printer.Page(1);
         ASSERT_EQ(page.size(), 4u);
+        const int32_t dpi = c.area.pixelsPerInchY;
         // An inch of margin is as many pixels as the printer has to the inch.
-        EXPECT_EQ((std::vector<int32_t>{page[3].x, page[3].y}),
-                  (std::vector<int32_t>{area.pixelsPerInchX, area.pixelsPerInchY}));
-        EXPECT_EQ(printer.FontHeight(page[0]), FontHeightForPoints(12, area.pixelsPerInchY));
-        EXPECT_EQ(printer.FontHeight(page[3]), FontHeightForPoints(8, area.pixelsPerInchY));
+        EXPECT_EQ((std::vector<int32_t>{page[3].x, page[3].y}), (std::vector<int32_t>{c.area.pixelsPerInchX, dpi}));
+        EXPECT_EQ(printer.FontHeight(page[0]), FontHeightForPoints(c.printedPoints, dpi)) << dpi << " " << c.points;
+        EXPECT_EQ(printer.FontHeight(page[3]), FontHeightForPoints(8, dpi)) << dpi << " " << c.points;
     }
 }
 
