@@ -1,5 +1,5 @@
 // Fuzz target: hand-edited settings of any type and content through the
-// loader. The input is a run of values, each a name byte, a type byte, a
+// loader and the print settings' readers. The input is a run of values, each a name byte, a type byte, a
 // length byte and that many data bytes. After loading, every field must be
 // within its documented range, and saving then loading again must give the
 // same settings.
@@ -11,12 +11,13 @@
 #include "app/app_state.h"
 #include "app/settings.h"
 #include "app/settings_store_posix.h"
+#include "export/print_settings.h"
 
 namespace {
 
 const char16_t* const kNames[] = {u"FontName", u"SearchString", u"FontSize", u"FontAsciiBase",
                                   u"LastPosition", u"Flags", u"Day", u"Lesson",
-                                  u"SurroundingGutter"};
+                                  u"DevMode", u"PrintTop", u"PrintLeft", u"SurroundingGutter"};
 constexpr size_t kNameCount = sizeof(kNames) / sizeof(kNames[0]);
 
 void Check(bool condition) {
@@ -53,6 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckRanges();
     const int32_t gutter = LoadSurroundingGutter();
     Check(gutter >= 0 && gutter <= kMaxGutter);
+    LoadPrintMargins();
+    size_t setupSize = 0;
+    uint8_t* setup = ReadStoredPrinterSetupBytes(&setupSize);
+    Check(setup == nullptr || setupSize >= kSetupHeaderSize);
+    free(setup);
 
     const AppState loaded = g_app;
     SaveSettings();

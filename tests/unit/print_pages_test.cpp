@@ -106,25 +106,46 @@ TEST(PageGeometry, BandsAtTheBodysEdgesAndTheTextBetween) {
     EXPECT_EQ(edges(page.text), (std::vector<int32_t>{100, 235, 1000, 1930}));
 }
 
-TEST(PrintPages, ShortLessonIsOnePageWithHeaderFooterAndNumber) {
-    Printer printer;
-    char* text = LessonText{}.Para(0x01, 0, "A short lesson").Build();
-    EXPECT_EQ(printer.Print(kSmallPage, kInch, 0, text), 1);
-    free(text);
-    EXPECT_EQ(printer.pageEnds.size(), 1u);
-    EXPECT_EQ(printer.starts, 0);  // the first page was started by the job
-    const std::vector<DrawCall> page = printer.Page(1);
-    ASSERT_EQ(TextsOf(page), (std::vector<std::string>{"A short lesson", kPageFooter, " Page 1", "BS\"D"}));
-    // Text below the header band (16 pixels) and its gap; the footer and the
-    // number in the last 16 pixels of the body, at its left and right edges.
-    EXPECT_EQ((std::vector<int32_t>{page[0].x, page[0].y}), (std::vector<int32_t>{100, 121}));
-    EXPECT_EQ((std::vector<int32_t>{page[1].x, page[1].y, page[1].h}), (std::vector<int32_t>{100, 884, 16}));
-    EXPECT_EQ(page[2].x + page[2].w, 700);
-    EXPECT_EQ(page[2].y, 884);
-    EXPECT_EQ((std::vector<int32_t>{page[3].x, page[3].y, page[3].w}), (std::vector<int32_t>{100, 100, 32}));
-    for (int i = 1; i < 4; ++i) {
-        EXPECT_EQ(printer.FontHeight(page[i]), FontHeightForPoints(8, 100)) << page[i].text;
-        EXPECT_EQ(page[i].textColour, kColourBlack);
+TEST(PrintPages, ShortLessonIsOnePageInThePrintersFontsWithItsBands) {
+    struct Case {
+        PrintableArea area;
+        int32_t points;
+        int32_t printedPoints;
+    } const cases[] = {
+        {kSmallPage, 12, 12},
+        {{600, 600, 5100, 6600}, 12, 12},
+        {{300, 300, 2550, 3300}, 20, 20},
+        {{300, 300, 2550, 3300}, 0, kDefaultPrintPoints},  // no size chosen
+    };
+    for (const Case& c : cases) {
+        Printer printer;
+        char* text = LessonText{}.Para(0x01, 0, "A short lesson").Build();
+        EXPECT_EQ(printer.Print(c.area, kInch, c.points, text), 1);
+        free(text);
+        EXPECT_EQ(printer.pageEnds.size(), 1u);
+        EXPECT_EQ(printer.starts, 0);  // the first page was started by the job
+        const std::vector<DrawCall> page = printer.Page(1);
+        ASSERT_EQ(TextsOf(page), (std::vector<std::string>{"A short lesson", kPageFooter, " Page 1", "BS\"D"}));
+        // An inch of margin is as many pixels as the printer has to the inch.
+        const ViewFrame body = PageBody(c.area, kInch);
+        ASSERT_EQ((std::vector<int32_t>{body.left, body.top}),
+                  (std::vector<int32_t>{c.area.pixelsPerInchX, c.area.pixelsPerInchY}));
+        const int32_t band = page[1].h;  // the small print's cell
+        const int32_t bodyRight = body.left + body.width;
+        const int32_t bodyBottom = body.top + body.height;
+        // The text below the header band and its gap; the footer at the
+        // body's bottom left, the number at its bottom right, the header at
+        // its top left.
+        EXPECT_EQ((std::vector<int32_t>{page[0].x, page[0].y, page[1].x, page[1].y, page[2].x + page[2].w,
+                                        page[2].y, page[3].x, page[3].y}),
+                  (std::vector<int32_t>{body.left, body.top + band + 5, body.left, bodyBottom - band, bodyRight,
+                                        bodyBottom - band, body.left, body.top}));
+        const int32_t dpi = c.area.pixelsPerInchY;
+        EXPECT_EQ(printer.FontHeight(page[0]), FontHeightForPoints(c.printedPoints, dpi)) << dpi << " " << c.points;
+        for (int i = 1; i < 4; ++i) {
+            EXPECT_EQ(printer.FontHeight(page[i]), FontHeightForPoints(8, dpi)) << page[i].text;
+            EXPECT_EQ(page[i].textColour, kColourBlack);
+        }
     }
 }
 
@@ -158,32 +179,6 @@ TEST(PrintPages, LongLessonBreaksOnlyBetweenWholeLinesAndNumbersEveryPage) {
     ASSERT_EQ(whole.Lay(lesson), kLayoutDone);
     PaintText(whole.view, false);
     EXPECT_EQ(TextsOf(all), TextsOf(whole.recorder.texts()));
-}
-
-TEST(PrintPages, FontsFollowThePrintersResolution) {
-    struct Case {
-        PrintableArea area;
-        int32_t points;
-        int32_t printedPoints;
-    } const cases[] = {
-        {{600, 600, 5100, 6600}, 12, 12},
-        {{300, 300, 2550, 3300}, 12, 12},
-        {{300, 300, 2550, 3300}, 20, 20},
-        {{300, 300, 2550, 3300}, 0, kDefaultPrintPoints},  // no size chosen
-    };
-    for (const Case& c : cases) {
-        Printer printer;
-        char* text = LessonText{}.Para(0x01, 0, "A lesson").Build();
-        EXPECT_EQ(printer.Print(c.area, kInch, c.points, text), 1);
-        free(text);
-        const std::vector<DrawCall> page = printer.Page(1);
-        ASSERT_EQ(page.size(), 4u);
-        const int32_t dpi = c.area.pixelsPerInchY;
-        // An inch of margin is as many pixels as the printer has to the inch.
-        EXPECT_EQ((std::vector<int32_t>{page[3].x, page[3].y}), (std::vector<int32_t>{c.area.pixelsPerInchX, dpi}));
-        EXPECT_EQ(printer.FontHeight(page[0]), FontHeightForPoints(c.printedPoints, dpi)) << dpi << " " << c.points;
-        EXPECT_EQ(printer.FontHeight(page[3]), FontHeightForPoints(8, dpi)) << dpi << " " << c.points;
-    }
 }
 
 TEST(PrintPages, LargerFontGivesMorePagesWithTheSameSmallPrint) {
