@@ -55,10 +55,10 @@ struct PageBreaks {
 };
 
 // Prints `text` (borrowed, never changed or released) in `font` (FontSize 0:
-// kDefaultPrintPoints) on `surface`,
-// whose first page has been started: lays it out for the body's width with
-// the surface's fonts, then paints as many whole lines as fit the text area
-// of each page, with the header, the footer and " Page n" in the small print.
+// kDefaultPrintPoints) on `surface`, whose first page has been started: lays
+// it out for the body's width with the surface's fonts, then paints as many
+// whole lines as fit the text area of each page, with the header, the footer
+// and " Page n" in the small print.
 // Every page with lines is ended; a new one is started only while lines
 // remain, and printing stops when the printer refuses one. Returns the number
 // of pages printed (0 when the text has no lines or none fits a page).

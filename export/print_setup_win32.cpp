@@ -69,15 +69,15 @@ HGLOBAL ReadStoredPrinterSetup(HGLOBAL fallback) {
     // system never reads past the block for a field the set-up lacks.
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, std::max(size, sizeof(DEVMODEW)));
     void* target = block != nullptr ? GlobalLock(block) : nullptr;
-    if (target != nullptr) {
-        memcpy(target, bytes, size);
-        GlobalUnlock(block);
-    } else if (block != nullptr) {
-        GlobalFree(block);
-        block = nullptr;
+    if (target == nullptr) {
+        if (block != nullptr) GlobalFree(block);
+        free(bytes);
+        return fallback;
     }
+    memcpy(target, bytes, size);
+    GlobalUnlock(block);
     free(bytes);
-    return block != nullptr ? block : fallback;
+    return block;
 }
 
 HDC OpenPrintJob(const wchar_t* documentName, PrintMargins* margins) {

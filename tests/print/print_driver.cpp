@@ -23,6 +23,10 @@ std::string ReadFile(const std::wstring& path) {
 // The queue's file in the output folder, where every job lands.
 std::wstring QueueFile() { return g_shotDir + L"\\job.pdf"; }
 
+// A job goes through the spooler, the daemon and the PDF converter, and a
+// host tool starts through wine: slower than a window shown.
+constexpr DWORD kHostLimitMs = 60000;
+
 // A finished PDF ends with its end-of-file marker, before any trailer the
 // printer language adds.
 bool IsWholePdf(const std::string& bytes) {
@@ -39,7 +43,7 @@ std::string Utf8(const std::u16string& text) {
 }
 
 // Every lesson the program carries, read from its own resources.
-std::vector<BookLesson> Book() {
+const std::vector<BookLesson>& Book() {
     static std::vector<BookLesson> book;
     if (!book.empty()) return book;
     HMODULE exe = LoadLibraryExW(g_exePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -98,7 +102,7 @@ std::string OutputPath(const std::string& name) {
 }
 
 std::string TakePrintedPdf(const std::string& name) {
-    if (!WaitFor([] { return IsWholePdf(ReadFile(QueueFile())); })) return "";
+    if (!WaitFor([] { return IsWholePdf(ReadFile(QueueFile())); }, kHostLimitMs)) return "";
     const std::wstring target = g_shotDir + L"\\" + Widen(name) + L".pdf";
     if (!MoveFileExW(QueueFile().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return "";
     return OutputPath(name + ".pdf");
@@ -124,7 +128,9 @@ std::string RunHostCommand(const std::string& command) {
     }
     if (process.hProcess != nullptr) CloseHandle(process.hProcess);
     if (process.hThread != nullptr) CloseHandle(process.hThread);
-    if (!WaitFor([&] { return GetFileAttributesW(outputFile.c_str()) != INVALID_FILE_ATTRIBUTES; })) return "";
+    if (!WaitFor([&] { return GetFileAttributesW(outputFile.c_str()) != INVALID_FILE_ATTRIBUTES; }, kHostLimitMs)) {
+        return "";
+    }
     std::string text = ReadFile(outputFile);
     DeleteFileW(outputFile.c_str());
     return text;
