@@ -17,8 +17,8 @@ PrintMargins LoadPrintMargins();
 void SavePrintMargins(const PrintMargins& margins);
 
 // The printer set-up's fixed header as the platform lays it out: the device
-// name in 32 UTF-16 units, then the spec and driver versions, dmSize and
-// dmDriverExtra (16 bits each) and dmFields (32 bits).
+// name in 32 UTF-16 units, the record's and the driver's version, dmSize and
+// dmDriverExtra (16 bits each), then dmFields (32 bits).
 constexpr size_t kSetupNameUnits = 32;
 constexpr size_t kSetupSizeOffset = 68;
 constexpr size_t kSetupExtraOffset = 70;
