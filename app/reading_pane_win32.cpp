@@ -59,6 +59,18 @@ void DrawCaption(HDC dc) {
     SelectObject(dc, previous);
 }
 
+bool PaneHasScrollBar() {
+    return (g_app.Flags & (kFlagScrollBar | kFlagScrollBarLeft)) && g_app.pane != nullptr;
+}
+
+// True when the pane's range would show a hidden scroll bar (the pane needs
+// scrolling) or hide a shown one (the text fits).
+bool ScrollBarComesOrGoes(HWND window) {
+    if (!PaneHasScrollBar()) return false;
+    const bool shown = (GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL) != 0;
+    return shown != (g_app.pane->lastTopLine > 0);
+}
+
 // The grey strip, then the caption drawn transparently over it.
 void PaintCaptionStrip(HDC dc) {
     const Rect32& strip = g_app.captionStrip;
@@ -118,18 +130,40 @@ void OnPaneResize(HWND window, LPARAM clientSize) {
 }
 
 void UpdateScrollBar(HWND window) {
-    if (!(g_app.Flags & (kFlagScrollBar | kFlagScrollBarLeft)) || g_app.pane == nullptr) return;
+    if (!PaneHasScrollBar()) return;
+    const uint16_t last = g_app.pane->lastTopLine;
+    const uint16_t top = g_app.pane->topLine;
+    // Setting the bar redraws it, which costs as much as painting the pane:
+    // a bar that shows this range and position already is left alone. (It
+    // shows a position past the range at the range's end.)
+    SCROLLINFO shown{};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_RANGE | SIF_POS;
+    if (GetScrollInfo(window, SB_VERT, &shown) && shown.nMin == 0 && shown.nMax == last &&
+        shown.nPos == (top < last ? top : last)) {
+        return;
+    }
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_POS;
     info.nMin = 0;
-    info.nMax = g_app.pane->lastTopLine;
-    info.nPos = g_app.pane->topLine;
+    info.nMax = last;
+    info.nPos = top;
     SetScrollInfo(window, SB_VERT, &info, TRUE);
 }
 
 void RefreshWindow(HWND window, uint32_t flags) {
     if (window == nullptr) window = g_app.mainWindow;
+    if (ScrollBarComesOrGoes(window)) {
+        // The bar's coming or going resizes the client area, which lays the
+        // text out again, and the whole window is painted after that: a
+        // paint now would be painted over at once. The window is painted
+        // before this returns, all the same.
+        InvalidateRect(window, nullptr, TRUE);
+        UpdateScrollBar(window);
+        UpdateWindow(window);
+        return;
+    }
     HDC dc = GetDC(window);
     PaintWindow(dc, window, flags);
     ReleaseDC(window, dc);

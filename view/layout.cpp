@@ -298,6 +298,7 @@ int LayoutText(TextView* view, char* text, bool replaceText) {
     view->highlightEnd = 0;
     view->visualLines = 0;
     view->lastTopLine = 0;
+    view->layoutWidth = 0;
     if (text == nullptr) {
         if (replaceText) {
             free(view->text);
@@ -333,6 +334,7 @@ int LayoutText(TextView* view, char* text, bool replaceText) {
     view->lineCount = static_cast<uint16_t>(lines);
     view->visualLines = static_cast<uint16_t>(lines + blankLines);
     view->text = text;
+    view->layoutWidth = view->frame.width;
     ComputeLastTopLine(view);
     if (previousFont != nullptr) view->dc->ops->selectFont(view->dc->handle, previousFont);
     return kLayoutDone;
@@ -343,7 +345,11 @@ int ResizeTextView(TextView* view, int32_t width, int32_t height) {
     if (width <= 0 || height <= 0) return kLayoutBadSize;
     view->frame.width = width;
     view->frame.height = height;
-    return LayoutText(view, view->text, false);
+    if (width != view->layoutWidth) return LayoutText(view, view->text, false);
+    view->highlightStart = 0;
+    view->highlightEnd = 0;
+    ComputeLastTopLine(view);
+    return kLayoutDone;
 }
 
 int ScrollToTextOffset(TextView* view, uint32_t offset) {

@@ -71,6 +71,8 @@ struct TextView {
     uint16_t highlightEnd;
     TextLine* pageStart;        // when set, painting starts here (printing)
     TextLine* pageEnd;          // first line the last paint without highlight left out
+    int32_t layoutWidth;        // frame width the table holds the text laid out for,
+                                // with the current fonts; 0 = none
 };
 
 // A new view on `dc` (none: null). With `rect` the frame is its left, top,
@@ -88,7 +90,9 @@ TextView* CreateTextView(DrawingSurface* dc, const EdgeRect* rect, const FontSet
 // A paragraph whose body ends in spaces keeps its blank line.
 int LayoutText(TextView* view, char* text, bool replaceText);
 
-// New frame size, then the same text laid out again.
+// New frame size, then the same text laid out again. Lines wrap by the width
+// alone: for the width the text is already laid out for, only the scroll
+// limit follows the new height (and the highlight goes, as with any layout).
 int ResizeTextView(TextView* view, int32_t width, int32_t height);
 
 // Brings the line holding `offset` to the top (no further than lastTopLine);

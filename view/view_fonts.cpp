@@ -73,6 +73,7 @@ SurfaceFont* SelectStyleFont(TextView* view, uint32_t request) {
 
 int SetViewFont(TextView* view, const FontSettings* settings) {
     if (view == nullptr) return -1;
+    view->layoutWidth = 0;  // the lines were measured with the old fonts
     if (settings == nullptr) {
         for (FontCacheEntry* entry = view->fontCache; entry != nullptr; entry = entry->next) {
             DeleteEntryFont(view, entry);

@@ -4,6 +4,7 @@
 
 #include "tests/unit/view_test_support.h"
 #include "view/text_view.h"
+#include "view/view_fonts.h"
 
 namespace {
 
@@ -322,6 +323,45 @@ TEST(Layout, ResizeLaysOutAgainAndRefusesEmptyFrames) {
     EXPECT_EQ(f.view->frame.top, 20);
     EXPECT_EQ(f.view->topLine, 7);  // the layout never moves the scroll position
     EXPECT_EQ(ResizeTextView(nullptr, 1, 1), kLayoutNoView);
+}
+
+// Lines wrap by the width alone: a new height for the width the text is laid
+// out for measures nothing again, and leaves the view as a whole layout would.
+TEST(Layout, ResizeMeasuresAgainOnlyWhenTheLinesMayChange) {
+    enum class Before { Nothing, FontsRebuilt, TextRefused };
+    struct Case {
+        const char* what;
+        Before before;
+        int32_t width;
+        bool measures;
+    } cases[] = {
+        {"taller, as wide", Before::Nothing, 400, false},
+        {"narrower", Before::Nothing, 36, true},
+        {"as wide, with the fonts rebuilt", Before::FontsRebuilt, 400, true},
+        {"as wide, after a refused text", Before::TextRefused, 400, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ViewFixture f(0, 0, 400, 64);
+        ASSERT_EQ(f.Lay(TwentyLines().Para(0x01, 0, "a line that wraps")), kLayoutDone);
+        if (c.before == Before::FontsRebuilt) SetViewFont(f.view, &f.font);
+        if (c.before == Before::TextRefused) {
+            ASSERT_EQ(f.Lay(LessonText{}), kLayoutEmptyText);
+        }
+        f.view->highlightStart = 3;
+        f.view->highlightEnd = 5;
+        f.recorder.extentCalls = 0;
+        EXPECT_EQ(ResizeTextView(f.view, c.width, 200), kLayoutDone);
+        EXPECT_EQ(f.recorder.extentCalls > 0, c.measures);
+
+        ViewFixture whole(0, 0, c.width, 200);
+        ASSERT_EQ(whole.Lay(TwentyLines().Para(0x01, 0, "a line that wraps")), kLayoutDone);
+        EXPECT_EQ(f.view->lineCount, whole.view->lineCount);
+        EXPECT_EQ(f.view->visualLines, whole.view->visualLines);
+        EXPECT_EQ(f.view->lastTopLine, whole.view->lastTopLine);
+        EXPECT_EQ(f.view->highlightStart, 0);
+        EXPECT_EQ(f.view->highlightEnd, 0);
+    }
 }
 
 TEST(Layout, ScrollToTextOffset) {
