@@ -81,3 +81,8 @@ endforeach()
 
 add_executable(close_varidel scripts/close_varidel.cpp)
 target_link_options(close_varidel PRIVATE ${link_static})
+
+# Times day changes in running copies of Varidel.exe (see its header).
+add_executable(time_day_change scripts/time_day_change.cpp tests/e2e/app_driver.cpp)
+target_link_libraries(time_day_change PRIVATE varidel ntdll)
+target_link_options(time_day_change PRIVATE ${link_static} ${link_unicode})

@@ -1,0 +1,109 @@
+// The reading pane's share of a day change, on the fixed-pitch test surface:
+// the day's layout and paint when the new lesson brings the scroll bar, which
+// narrows the pane and lays the lesson out again; and a new height for the
+// pane. Each beside the work it replaced, as its baseline: a paint before the
+// scroll bar came, painted over at once; a whole layout for a new height,
+// which only moves the scroll limit.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "lessons/book_files.h"
+#include "tests/unit/recording_surface.h"
+#include "view/paint.h"
+#include "view/text_view.h"
+
+namespace {
+
+constexpr int32_t kWideWidth = 600;  // a 640-pixel client less the gutters
+constexpr int32_t kNarrowWidth = kWideWidth - 17;  // beside a scroll bar
+constexpr int32_t kHeight = 420;
+
+// The longest lesson of the book: it needs the scroll bar in any pane.
+char* LongestLesson() {
+    ContainerSet containers;
+    BookTexts texts;
+    std::vector<std::string> problems;
+    if (!LoadContainersFrom(std::string(VARIDEL_SOURCE_DIR) + "/resources/book", &containers, &problems) ||
+        !DecodeContainerSet(containers, &texts, &problems)) {
+        std::abort();
+    }
+    const std::vector<uint8_t>* longest = &texts[0][0];
+    for (const auto& month : texts)
+        for (const auto& text : month)
+            if (text.size() > longest->size()) longest = &text;
+    char* bytes = static_cast<char*>(std::malloc(longest->size()));
+    std::memcpy(bytes, longest->data(), longest->size());
+    return bytes;
+}
+
+struct Pane {
+    Recorder recorder;
+    DrawingSurface surface = recorder.surface();
+    TextView* view;
+    Pane() {
+        const EdgeRect frame{10, 37, 10 + kWideWidth, 37 + kHeight};
+        FontSettings font{};
+        view = CreateTextView(&surface, &frame, &font, 100);
+        if (LayoutText(view, LongestLesson(), true) != kLayoutDone) std::abort();
+    }
+    ~Pane() { DestroyTextView(view, true); }
+    void Paint() {
+        recorder.calls.clear();
+        PaintText(view, true);
+    }
+    // The new lesson laid out in the pane without a scroll bar.
+    void LayOutNewDay() {
+        view->frame.width = kWideWidth;
+        if (LayoutText(view, view->text, false) != kLayoutDone) std::abort();
+        view->topLine = 0;
+    }
+};
+
+// Before: the new lesson painted, the scroll bar comes, and the lesson is laid
+// out and painted again for the narrower pane.
+void DayChangeBaseline(benchmark::State& state) {
+    Pane pane;
+    for (auto _ : state) {
+        pane.LayOutNewDay();
+        pane.Paint();
+        ResizeTextView(pane.view, kNarrowWidth, kHeight);
+        pane.Paint();
+    }
+}
+BENCHMARK(DayChangeBaseline)->Name("DayChange/baseline")->Unit(benchmark::kMicrosecond);
+
+// Now: the paint waits for the layout that the scroll bar brings.
+void DayChangeNow(benchmark::State& state) {
+    Pane pane;
+    for (auto _ : state) {
+        pane.LayOutNewDay();
+        ResizeTextView(pane.view, kNarrowWidth, kHeight);
+        pane.Paint();
+    }
+}
+BENCHMARK(DayChangeNow)->Name("DayChange/now")->Unit(benchmark::kMicrosecond);
+
+// A window made taller or lower: before, the lesson was laid out again.
+void NewHeightBaseline(benchmark::State& state) {
+    Pane pane;
+    for (auto _ : state) {
+        pane.view->frame.height = pane.view->frame.height == kHeight ? kHeight - 50 : kHeight;
+        LayoutText(pane.view, pane.view->text, false);
+    }
+}
+BENCHMARK(NewHeightBaseline)->Name("NewHeight/baseline")->Unit(benchmark::kMicrosecond);
+
+// Now only the scroll limit follows the height.
+void NewHeightNow(benchmark::State& state) {
+    Pane pane;
+    for (auto _ : state) {
+        ResizeTextView(pane.view, kWideWidth, pane.view->frame.height == kHeight ? kHeight - 50 : kHeight);
+    }
+}
+BENCHMARK(NewHeightNow)->Name("NewHeight/now")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
