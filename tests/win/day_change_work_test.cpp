@@ -27,7 +27,7 @@
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_win32.h"
-#include "view/gdi_surface_win32.h"
+#include "view/text_view.h"
 
 namespace {
 
@@ -166,7 +166,7 @@ protected:
         g_app.SurroundingGutter = kGutter;
         SetCurrentDay(kFirstCandidate, false);
         window_ = CreateWindowExW(0, L"DayChangeWorkTest", L"Varidel", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0,
-                                  560, 500, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                  700, 500, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(window_, nullptr);
         ASSERT_NE(g_app.pane, nullptr);
         ShowWindow(window_, SW_SHOWNORMAL);
