@@ -133,9 +133,9 @@ void UpdateScrollBar(HWND window) {
     if (!PaneHasScrollBar()) return;
     const uint16_t last = g_app.pane->lastTopLine;
     const uint16_t top = g_app.pane->topLine;
-    // Setting the bar redraws it, which costs as much as painting the pane:
-    // a bar that shows this range and position already is left alone. (It
-    // shows a position past the range at the range's end.)
+    // Setting the bar redraws it, which can cost more than painting the
+    // pane: a bar that shows this range and position already is left alone.
+    // (It shows a position past the range at the range's end.)
     SCROLLINFO shown{};
     shown.cbSize = sizeof shown;
     shown.fMask = SIF_RANGE | SIF_POS;

@@ -25,11 +25,12 @@ int OpenReadingPane(HWND window);
 void OnPaneResize(HWND window, LPARAM clientSize);
 
 // The vertical scroll bar follows the pane's range and position (nothing when
-// Flags asks for no scroll bar).
+// Flags asks for no scroll bar, or when the bar shows them already).
 void UpdateScrollBar(HWND window);
 
 // Paints the window (null: the main window) outside WM_PAINT, then updates
-// the scroll bar.
+// the scroll bar. When the bar comes or goes, the window is painted once,
+// after the resize that this brings, and still before this returns.
 void RefreshWindow(HWND window, uint32_t flags);
 
 // WM_LBUTTONDOWN: pages the pane when the click is for it (1), else 0.
