@@ -45,7 +45,8 @@ struct AppState {
     char SearchString[kSearchStringSize];
     LessonKey matchLesson;             // lesson of the search match the pane shows, if any
     TextView* pane;                    // the reading pane; null until it exists
-    int32_t SurroundingGutter;         // pixels kept free around the text
+    int32_t SurroundingGutter;         // pixels kept free around the text, at 96 pixels per inch
+    int32_t dpi;                       // the main window's pixels per inch; 0 = not known, as 96
     HWND__* toolbar;
     HWND__* mainWindow;
 };

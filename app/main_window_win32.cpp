@@ -12,6 +12,7 @@
 #include "app/toolbar_win32.h"
 #include "app/reading_pane_win32.h"
 #include "dialogs/search_win32.h"
+#include "view/display_scale_win32.h"
 
 const wchar_t kMainWindowClass[] = L"Varidel-English";
 const wchar_t kMainWindowTitle[] = L"Varidel";
@@ -35,6 +36,7 @@ void ScrollPane(HWND window, int32_t lines) {
 
 void OnCreate(HWND window) {
     g_app.mainWindow = window;
+    g_app.dpi = WindowDpi(window);
     g_app.toolbar = CreateMainToolbar(window);
     OpenReadingPane(window);
 }
@@ -45,6 +47,21 @@ void OnDestroy(HWND window) {
     g_app.toolbar = nullptr;
     SaveWindowPlacement(window);
     SaveSettingsAndQuit();
+}
+
+// The window moved to a screen of another resolution (wParam): it takes the
+// rectangle the system suggests (lParam), the toolbar is made again with
+// images for the new resolution and the pane rescaled, keeping the line at
+// its top.
+void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    const uint32_t topOffset = TopTextOffset(g_app.pane);
+    g_app.dpi = HIWORD(wParam);
+    DestroyWindow(g_app.toolbar);
+    g_app.toolbar = CreateMainToolbar(window);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RescaleReadingPane(window, topOffset);
 }
 
 // After a log-off or shut-down the process ends without WM_DESTROY: what the
@@ -114,6 +131,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY: OnDestroy(window); return 0;
     case WM_ENDSESSION: OnEndSession(window, wParam); return 0;
     case WM_SIZE: OnPaneResize(window, lParam); return 0;
+    case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     // Every paint bit but the erase: the class's white brush has already
     // cleared what needs painting.
     case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;

@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/modal_win32.h"
 #include "lessons/lesson_loader.h"
+#include "view/display_scale.h"
 #include "view/gdi_surface_win32.h"
 #include "view/paint.h"
 #include "view/view_fonts.h"
@@ -14,13 +15,16 @@
 namespace {
 
 constexpr int kPaneLineCapacity = 100;
-constexpr int kCaptionFontHeight = 14;  // cell height in logical units, at any resolution
+constexpr int kCaptionFontHeight = 14;  // cell height in pixels at 96 pixels per inch
 
 // The surface over the window's device context; the pane view draws through
 // it from WM_CREATE to WM_DESTROY.
 DrawingSurface g_paneSurface;
 
 Rect32 ToRect(const ViewFrame& f) { return {f.left, f.top, f.width, f.height}; }
+
+// The stored gutter at the window's resolution.
+int32_t PaneGutter() { return ScaleToDpi(g_app.SurroundingGutter, g_app.dpi); }
 
 // The caption's length becomes the number of its bytes that fit the strip,
 // with the caption font selected into `dc`. Measured from the whole caption
@@ -41,7 +45,7 @@ ViewFrame PlaceCaptionStrip(HWND window, HDC dc) {
     RECT client{};
     GetClientRect(window, &client);
     const PaneGeometry geometry = ComputePaneGeometry(client.right, client.bottom, ToolbarHeight(),
-                                                      metrics.tmHeight, g_app.SurroundingGutter);
+                                                      metrics.tmHeight, PaneGutter());
     g_app.captionStrip = ToRect(geometry.captionStrip);
     FitCaption(dc);
     SelectObject(dc, previous);
@@ -90,6 +94,7 @@ int ToolbarHeight() {
 int OpenReadingPane(HWND window) {
     HDC dc = GetDC(window);
     g_paneSurface = GdiSurface(dc);
+    g_paneSurface.dpi = g_app.dpi;
     CreateCaptionFont();
     const ViewFrame frame = PlaceCaptionStrip(window, dc);
     const EdgeRect rect{frame.left, frame.top, frame.left + frame.width, frame.top + frame.height};
@@ -118,8 +123,7 @@ void OnPaneResize(HWND window, LPARAM clientSize) {
     const int32_t height = HIWORD(clientSize);
     const int32_t toolbarHeight = ToolbarHeight();
     const PaneGeometry geometry = ComputePaneGeometry(width, height, toolbarHeight,
-                                                      g_app.captionStrip.height - 2,
-                                                      g_app.SurroundingGutter);
+                                                      g_app.captionStrip.height - 2, PaneGutter());
     // The strip follows the window even when there is no pane view.
     g_app.captionStrip.top = geometry.captionStrip.top;
     g_app.captionStrip.width = geometry.captionStrip.width;
@@ -171,7 +175,7 @@ void RefreshWindow(HWND window, uint32_t flags) {
 }
 
 int PageOnClick(HWND window, TextView* view, int x, int y, int repaintMode) {
-    if (!PageViewOnClick(view, x, y, repaintMode, g_app.Flags, g_app.SurroundingGutter)) return 0;
+    if (!PageViewOnClick(view, x, y, repaintMode, g_app.Flags, PaneGutter())) return 0;
     UpdateScrollBar(window);
     return 1;
 }
@@ -195,7 +199,7 @@ void PaintWindow(HDC dc, HWND window, uint32_t flags) {
 void CreateCaptionFont() {
     if (g_app.captionFont != nullptr) DeleteObject(g_app.captionFont);
     LOGFONTW logFont{};
-    logFont.lfHeight = kCaptionFontHeight;
+    logFont.lfHeight = ScaleToDpi(kCaptionFontHeight, g_app.dpi);
     logFont.lfWeight = FW_NORMAL;
     static_assert(sizeof g_app.font.FontName == sizeof logFont.lfFaceName, "face names differ in size");
     memcpy(logFont.lfFaceName, g_app.font.FontName, sizeof logFont.lfFaceName);
@@ -212,6 +216,23 @@ void ApplyReadingFont(HWND window) {
     SetViewFont(g_app.pane, &g_app.font);
     if (LayoutText(g_app.pane, g_app.pane->text, false) == kLayoutDone) PaintText(g_app.pane, true);
     // The text's length in lines changed with its font.
+    UpdateScrollBar(window);
+}
+
+void RescaleReadingPane(HWND window, uint32_t topOffset) {
+    CreateCaptionFont();
+    HDC dc = GetDC(window);
+    const ViewFrame frame = PlaceCaptionStrip(window, dc);
+    ReleaseDC(window, dc);
+    if (g_app.pane != nullptr) {
+        g_paneSurface.dpi = g_app.dpi;
+        SetViewFont(g_app.pane, &g_app.font);
+        g_app.pane->frame = frame;
+        if (LayoutText(g_app.pane, g_app.pane->text, false) == kLayoutDone) {
+            ScrollToTextOffset(g_app.pane, topOffset);
+        }
+    }
+    InvalidateRect(window, nullptr, TRUE);
     UpdateScrollBar(window);
 }
 

@@ -41,12 +41,19 @@ int PageOnClick(HWND window, TextView* view, int x, int y, int repaintMode);
 // A null dc brackets the work with BeginPaint and EndPaint.
 void PaintWindow(HDC dc, HWND window, uint32_t flags);
 
-// (Re)builds g_app.captionFont from the reader's face, 14 units high.
+// (Re)builds g_app.captionFont from the reader's face, 14 pixels high at 96
+// pixels per inch, scaled to g_app.dpi.
 void CreateCaptionFont();
 
 // After the reader chose another face or size: the caption font, the strip
 // and the pane's fonts are rebuilt, the lesson is laid out again and painted.
 void ApplyReadingFont(HWND window);
+
+// After g_app.dpi changed (and the window and the toolbar took their new
+// sizes): the caption font and strip, the pane's fonts and frame are rebuilt
+// for it and the lesson laid out again with the line holding `topOffset` (a
+// TopTextOffset taken before) at the top; the window is repainted.
+void RescaleReadingPane(HWND window, uint32_t topOffset);
 
 // Height of the toolbar window; 0 when there is none.
 int ToolbarHeight();

@@ -23,11 +23,23 @@ target_link_libraries(Varidel PRIVATE varidel)
 target_link_options(Varidel PRIVATE ${link_unicode} ${link_static})
 set_target_properties(Varidel PROPERTIES OUTPUT_NAME Varidel)
 target_include_directories(Varidel PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR})
-# The About box's version line for the resource script, which joins no strings.
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/version_label.h
-     CONTENT "#define VARIDEL_VERSION_LABEL \"Version ${VARIDEL_VERSION_TEXT}\"\n")
+# The version for the resource script: the About box's version line (RC
+# joins no strings), the text again under a name of its own (windres drops
+# the quotes of VARIDEL_VERSION_TEXT from the command line), and the four
+# numbers of the version information (the fourth is always 0).
+set(version_label "#define VARIDEL_VERSION_LABEL \"Version ${VARIDEL_VERSION_TEXT}\"\n")
+string(APPEND version_label "#define VARIDEL_VERSION_STRING \"${VARIDEL_VERSION_TEXT}\"\n")
+string(APPEND version_label "#define VARIDEL_VERSION_NUMBERS "
+       "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0\n")
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/version_label.h CONTENT "${version_label}")
+file(GLOB resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.bmp ${CMAKE_SOURCE_DIR}/resources/*.ico
+     ${CMAKE_SOURCE_DIR}/resources/*.manifest)
 set_source_files_properties(resources/varidel.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/version_label.h;${CMAKE_SOURCE_DIR}/resources/about.bmp")
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/version_label.h;${resource_files}")
+if(MSVC)
+  # The resource script embeds the program's own manifest.
+  target_link_options(Varidel PRIVATE /MANIFEST:NO)
+endif()
 include(cmake/resources.cmake OPTIONAL)
 
 # The exe that ships: the same optimised build without its debug information
@@ -49,7 +61,7 @@ varidel_find_gtest()
 file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
 if(win_test_sources)
   add_executable(win_tests ${win_test_sources})
-  target_link_libraries(win_tests PRIVATE varidel GTest::gtest_main)
+  target_link_libraries(win_tests PRIVATE varidel GTest::gtest_main version)
   target_link_options(win_tests PRIVATE ${link_static})
   add_test(NAME win_tests COMMAND win_tests)
 endif()
@@ -62,6 +74,17 @@ target_link_options(e2e_driver PRIVATE ${link_static} ${link_unicode})
 target_compile_definitions(e2e_driver PRIVATE UNICODE _UNICODE)
 add_dependencies(e2e_driver Varidel record_address)
 add_test(NAME e2e COMMAND e2e_driver $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/shots)
+
+# The display-scale tests again at 150 and 200 percent. Wine takes the scale
+# from its prefix when its server starts, so these run in a prefix and on a
+# display of their own.
+if(CMAKE_CROSSCOMPILING)
+  foreach(dpi 144 192)
+    add_test(NAME e2e_at_${dpi}_dpi
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-at-dpi.sh ${dpi} $<TARGET_FILE:e2e_driver>
+              $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/shots --gtest_filter=DisplayScale.*)
+  endforeach()
+endif()
 
 # The browser the end-to-end tests give the shell: it keeps the address.
 add_executable(record_address tests/e2e/recorder/record_address.cpp)

@@ -7,6 +7,8 @@
 #include "dialogs/calendar_paint.h"
 #include "dialogs/calendar_view.h"
 #include "resource_ids.h"
+#include "view/display_scale.h"
+#include "view/display_scale_win32.h"
 #include "view/gdi_surface_win32.h"
 
 namespace {
@@ -19,13 +21,25 @@ static_assert(kKeyPageUp == VK_PRIOR && kKeyPageDown == VK_NEXT && kKeyEnd == VK
 // The dialog is modal, so one view serves every opening.
 CalendarView g_calendar;
 
+// The calendar's own font, sized for the dialog's resolution; the face is
+// the system's default.
+HFONT CreateCalendarFont(int32_t dpi) {
+    LOGFONTW logFont{};
+    logFont.lfHeight = ScaleToDpi(kCalendarFontHeight, dpi);
+    logFont.lfWeight = kCalendarFontWeight;
+    return CreateFontIndirectW(&logFont);
+}
+
 void OnInitDialog(HWND dialog) {
     // The dialog manager made this font from the template and deletes it.
     g_calendar.labelFont = reinterpret_cast<SurfaceFont*>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    DrawingSurface surface = GdiSurface(GetDC(dialog));
+    surface.dpi = WindowDpi(dialog);
+    // The GDI surface's fonts are HFONTs.
+    g_calendar.font = reinterpret_cast<SurfaceFont*>(CreateCalendarFont(surface.dpi));
     RECT client{};
     GetClientRect(dialog, &client);
-    AttachCalendarSurface(&g_calendar, GdiSurface(GetDC(dialog)),
-                          {client.left, client.top, client.right, client.bottom});
+    AttachCalendarSurface(&g_calendar, surface, {client.left, client.top, client.right, client.bottom});
 }
 
 void OnEraseBackground(HWND dialog, HDC dc) {
@@ -75,14 +89,9 @@ INT_PTR CALLBACK CalendarDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 AbsoluteDay PickDayFromCalendar(HWND owner, AbsoluteDay start) {
     g_calendar = CalendarView{};
-    LOGFONTW logFont{};
-    logFont.lfHeight = kCalendarFontHeight;
-    logFont.lfWeight = kCalendarFontWeight;
-    HFONT font = CreateFontIndirectW(&logFont);
-    // The GDI surface's fonts are HFONTs.
-    g_calendar.font = reinterpret_cast<SurfaceFont*>(font);
     SetCalendarView(&g_calendar, start, true);
     const INT_PTR ended = RunDialog(owner, IDD_CALENDAR, CalendarDialogProc, 0);
-    DeleteObject(font);
+    // The font outlives the dialog's last drawing.
+    if (g_calendar.font != nullptr) DeleteObject(reinterpret_cast<HFONT>(g_calendar.font));
     return ended <= 0 ? 0 : g_calendar.result;
 }

@@ -2,8 +2,15 @@
 #include "dialogs/calendar_layout.h"
 
 #include "dialogs/calendar_view.h"
+#include "view/display_scale.h"
 
 namespace {
+
+// Gaps at 96 pixels per inch: above the header, between the header and the
+// month buttons, and between the buttons and the grid.
+constexpr int32_t kHeaderGap = 2;
+constexpr int32_t kMonthsGap = 6;
+constexpr int32_t kGridGap = 4;
 
 // The dialog's own month labels, Nisan first; Adar's cell depends on the year.
 const char* const kMonthLabels[11] = {"Nissan", "Iyyar",   "Sivan",  "Tammuz",
@@ -51,7 +58,7 @@ int32_t DayAt(const CalendarView* view, int32_t x, int32_t y) {
 
 }  // namespace
 
-CalendarLayout ComputeCalendarLayout(const EdgeRect& client, int32_t fontHeight) {
+CalendarLayout ComputeCalendarLayout(const EdgeRect& client, int32_t fontHeight, int32_t dpi) {
     const int32_t width = client.right - client.left + 1;
     const int32_t height = client.bottom - client.top + 1;
     CalendarLayout layout{};
@@ -60,11 +67,11 @@ CalendarLayout ComputeCalendarLayout(const EdgeRect& client, int32_t fontHeight)
     layout.cellWidth = width / 8;
     layout.gridWidth = 7 * layout.cellWidth + 1;
     layout.gridLeft = client.left + (width - layout.gridWidth) / 2;
-    layout.headerTop = client.top + 2;
+    layout.headerTop = client.top + ScaleToDpi(kHeaderGap, dpi);
     layout.headerHeight = fontHeight;
-    layout.monthTop = client.top + fontHeight + 6;
+    layout.monthTop = client.top + fontHeight + ScaleToDpi(kMonthsGap, dpi);
     layout.monthWidth = (7 * width / 8) / 4;
-    layout.monthHeight = (layout.gridTop - layout.monthTop - 4) / 3;
+    layout.monthHeight = (layout.gridTop - layout.monthTop - ScaleToDpi(kGridGap, dpi)) / 3;
     layout.monthLeft = client.left + (width - (4 * layout.monthWidth + 1)) / 2;
     layout.adarSplit = layout.monthLeft + 3 * layout.monthWidth + (3 * layout.monthWidth) / 4;
     return layout;
@@ -72,7 +79,7 @@ CalendarLayout ComputeCalendarLayout(const EdgeRect& client, int32_t fontHeight)
 
 void LayOutCalendar(CalendarView* view, const EdgeRect& client, int32_t fontHeight) {
     view->client = client;
-    view->layout = ComputeCalendarLayout(client, fontHeight);
+    view->layout = ComputeCalendarLayout(client, fontHeight, view->surface.dpi);
     SetMonthButtons(view, view->leap != 0);
 }
 

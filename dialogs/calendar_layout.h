@@ -45,9 +45,11 @@ struct CalendarHeader {
     int32_t arrowWidth;  // 0 until the header was drawn
 };
 
-// The layout for a client rectangle and the cell height of the calendar's
-// font (every division truncates); fills in the month buttons' rectangles.
-CalendarLayout ComputeCalendarLayout(const EdgeRect& client, int32_t fontHeight);
+// The layout for a client rectangle, the cell height of the calendar's font
+// and the dialog's pixels per inch, which scales the gaps around the header
+// (every division truncates). LayOutCalendar takes the resolution of the
+// view's surface and fills in the month buttons' rectangles too.
+CalendarLayout ComputeCalendarLayout(const EdgeRect& client, int32_t fontHeight, int32_t dpi);
 void LayOutCalendar(CalendarView* view, const EdgeRect& client, int32_t fontHeight);
 
 // The month buttons' labels and rectangles (all zero before the layout),

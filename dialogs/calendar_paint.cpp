@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "view/display_scale.h"
 #include "view/paint.h"
 
 namespace {
@@ -17,7 +18,7 @@ const char kYearBackText[] = "  <<  ";
 const char kYearForwardText[] = "  >>  ";
 // Room for " %d " of any year.
 constexpr int kYearTextSize = 16;
-// Gap between the year box and each arrow.
+// Gap between the year box and each arrow, at 96 pixels per inch.
 constexpr int32_t kArrowGap = 10;
 
 int32_t Length(const char* text) { return static_cast<int32_t>(strlen(text)); }
@@ -136,7 +137,8 @@ CalendarHeader ArrowsBeside(DrawingSurface* dc, const YearBox& box) {
     int32_t arrowWidth = 0x7FFF;
     int32_t count = Length(kYearBackText);
     MeasureFit(dc, kYearBackText, &arrowWidth, &count);
-    return {box.x - arrowWidth - kArrowGap, box.x + box.width + kArrowGap, arrowWidth};
+    const int32_t gap = ScaleToDpi(kArrowGap, dc->dpi);
+    return {box.x - arrowWidth - gap, box.x + box.width + gap, arrowWidth};
 }
 
 void DrawHeader(CalendarView* view) {

@@ -8,7 +8,8 @@
 #include "dialogs/calendar_view.h"
 
 // The font of the year line, the arrows, the weekday letters and the day
-// numbers: the default face, a cell 14 units high, bold.
+// numbers: the default face, a cell 14 pixels high at 96 pixels per inch,
+// bold.
 constexpr int32_t kCalendarFontHeight = 14;
 constexpr int32_t kCalendarFontWeight = 700;
 
@@ -26,5 +27,6 @@ void DrawCalendar(CalendarView* view);
 void DrawCalendarDayCell(CalendarView* view, int32_t day, bool highlighted);
 
 // Where the arrows stand beside the year box of `year`, which is centred in
-// the client width; measured with the calendar's font selected on `dc`.
+// the client width; measured with the calendar's font selected on `dc`, the
+// gaps scaled to its resolution.
 CalendarHeader PlaceCalendarHeader(DrawingSurface* dc, int32_t year, int32_t clientWidth);

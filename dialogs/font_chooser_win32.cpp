@@ -3,6 +3,8 @@
 
 #include "dialogs/font_chooser.h"
 #include "resource_ids.h"
+#include "view/display_scale.h"
+#include "view/display_scale_win32.h"
 
 namespace {
 
@@ -89,12 +91,15 @@ void TakeSelections(HWND dialog) {
     }
 }
 
-// The sample shows a character cell of the chosen size in pixels (the pane
-// takes the size as points). The old font goes once the edit has the new.
+// The sample shows a character cell of the chosen size in pixels at 96
+// pixels per inch, scaled to the dialog's resolution (the pane takes the
+// size as points). The old font goes once the edit has the new.
 void UpdateSample(HWND dialog) {
     TakeSelections(dialog);
     HFONT previous = g_fontDialog.sampleFont;
-    g_fontDialog.sampleFont = CreateFontIndirectW(&g_fontDialog.sample);
+    LOGFONTW scaled = g_fontDialog.sample;
+    scaled.lfHeight = ScaleToDpi(scaled.lfHeight, WindowDpi(dialog));
+    g_fontDialog.sampleFont = CreateFontIndirectW(&scaled);
     SendDlgItemMessageW(dialog, IDC_FONT_SAMPLE, WM_SETFONT, reinterpret_cast<WPARAM>(g_fontDialog.sampleFont),
                         TRUE);
     if (previous != nullptr) DeleteObject(previous);

@@ -4,17 +4,19 @@
 #include <algorithm>
 #include <cstring>
 
+#include "view/display_scale.h"
 #include "view/paint.h"
 #include "view/view_fonts.h"
 
 namespace {
 
-// The box's rings from the outside in, each one pixel wide; the yellow inside
-// starts five pixels in.
+// The box's rings from the outside in, each a line wide (a pixel at 96
+// pixels per inch); the yellow inside starts five lines in.
 constexpr uint32_t kRings[] = {kColourRed, kColourRed, kColourWhite, kColourBlue, kColourBlue};
 constexpr int32_t kRingCount = sizeof kRings / sizeof kRings[0];
-// Room around the text: the rings, and a line's height plus eight pixels
-// across; the rings, and two more pixels below them, down the side.
+// Room around the text at 96 pixels per inch: the rings, and a line's height
+// plus eight pixels across; the rings, and two more pixels below them, down
+// the side.
 constexpr int32_t kExtraWidth = 8;
 constexpr int32_t kExtraHeight = 12;
 constexpr int32_t kBottomGap = 2;
@@ -42,13 +44,13 @@ BoxLine Measure(DrawingSurface* dc, const char* body, int32_t frameWidth) {
     return line;
 }
 
-// Nested fills from the outside in leave each ring one pixel wide.
-void DrawRings(DrawingSurface* dc, ViewFrame box) {
+// Nested fills from the outside in leave each ring `ring` pixels wide.
+void DrawRings(DrawingSurface* dc, ViewFrame box, int32_t ring) {
     for (uint32_t colour : kRings) {
         if (box.width > 0 && box.height > 0) {
             dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height, colour);
         }
-        box = {box.left + 1, box.top + 1, box.width - 2, box.height - 2};
+        box = {box.left + ring, box.top + ring, box.width - 2 * ring, box.height - 2 * ring};
     }
     if (box.width > 0 && box.height > 0) {
         dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height, kColourYellow);
@@ -75,14 +77,15 @@ void DrawSearchContextBox(TextView* view) {
     for (int32_t i = 0; i < count; ++i) widest = std::max(widest, lines[i].width);
 
     const ViewFrame& frame = view->frame;
-    const int32_t width = std::min(widest + 2 * h + kExtraWidth, frame.width);
-    const int32_t top = frame.top + frame.height - count * h - kExtraHeight;
+    const int32_t ring = LineWidthForDpi(dc->dpi);
+    const int32_t width = std::min(widest + 2 * h + ScaleToDpi(kExtraWidth, dc->dpi), frame.width);
+    const int32_t top = frame.top + frame.height - count * h - ScaleToDpi(kExtraHeight, dc->dpi);
     const ViewFrame box{frame.left + (frame.width - width) / 2, top, width,
-                        frame.top + frame.height - kBottomGap - top};
-    DrawRings(dc, box);
+                        frame.top + frame.height - ScaleToDpi(kBottomGap, dc->dpi) - top};
+    DrawRings(dc, box, ring);
 
-    const ViewFrame inner{box.left + kRingCount, box.top + kRingCount, box.width - 2 * kRingCount,
-                          box.height - 2 * kRingCount};
+    const int32_t rings = kRingCount * ring;
+    const ViewFrame inner{box.left + rings, box.top + rings, box.width - 2 * rings, box.height - 2 * rings};
     for (int32_t i = 0; i < count; ++i) {
         DrawColouredRun(dc, lines[i].text, lines[i].count, inner.left + (inner.width - lines[i].width) / 2,
                         inner.top + i * h, lines[i].width, h, kColourRed, kColourYellow);

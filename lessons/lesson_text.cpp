@@ -2,10 +2,10 @@
 #include "lessons/lesson_text.h"
 
 int32_t RulePixelWidth(uint8_t width, int32_t frameWidth) {
-    return width <= 160 ? width : (width - 160) * frameWidth * 2 / 100;
+    return RuleWidthIsPixels(width) ? width : (width - 160) * frameWidth * 2 / 100;
 }
 
-int RuleTextWidth(uint8_t width) { return width <= 160 ? width : (width - 160) * 2; }
+int RuleTextWidth(uint8_t width) { return RuleWidthIsPixels(width) ? width : (width - 160) * 2; }
 
 int32_t WordLength(const char* p) {
     int32_t n = 0;

@@ -36,6 +36,9 @@ constexpr bool IsRule(uint8_t style) { return (style & kStyleSizeMask) == kStyle
 // 0 none, 1..160 pixels, 161..255 twice (width - 160) percent of the frame.
 // Not cut to the frame.
 int32_t RulePixelWidth(uint8_t width, int32_t frameWidth);
+// True when the rule's indent byte gives its width in pixels rather than as
+// a share of the frame.
+constexpr bool RuleWidthIsPixels(uint8_t width) { return width <= 160; }
 
 // Hyphens of the row that stands for a rule of indent byte `width` in plain
 // text: 0 none, 1..160 as is, 161..255 twice (width - 160).

@@ -4,10 +4,14 @@
 # lines of text, for a book of lessons read by the Hebrew calendar. It is
 # drawn eight times larger on a 65x72 grid of coordinates, then reduced and
 # cut to black and white, so that curves come out clean. The pages' thickness
-# is drawn first, as a closed shape whose inner edges the pages then cover. Needs ImageMagick.
-# The bitmap is committed; run this only to change it.
+# is drawn first, as a closed shape whose inner edges the pages then cover.
+# The same drawing reduced to 98x108 and 130x144 gives about150.bmp and
+# about200.bmp, for screens at 150 and 200 percent. Needs ImageMagick.
+# The bitmaps are committed; run this only to change them.
 set -e
 cd "$(dirname "$0")"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
 
 # Five lines of text on a page, each following the curve of the page's top
 # edge: from x $1, y $2 + 7 over x $3 to x $4, y $5 + 7, then 4 lower each.
@@ -26,4 +30,12 @@ convert -size 520x576 xc:white \
          path 'M 32,41 Q 18,32 3,37 L 3,63 Q 18,58 32,67 Z'
          path 'M 32,41 Q 46,32 61,37 L 61,63 Q 46,58 32,67 Z'" \
   -draw "scale 8,8 fill none stroke black stroke-width 1 $(lines 7 32 18 28 36) $(lines 36 36 46 57 32)" \
-  -filter box -resize 65x72 -threshold 60% -type Bilevel -colors 2 BMP3:about.bmp
+  "$work/drawing.png"
+
+# Reduces the drawing to $1 and writes it as $2 in black and white.
+reduce() {
+  convert "$work/drawing.png" -filter box -resize "$1" -threshold 60% -type Bilevel -colors 2 "BMP3:$2"
+}
+reduce 65x72 about.bmp
+reduce 98x108 about150.bmp
+reduce 130x144 about200.bmp

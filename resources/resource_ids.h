@@ -7,6 +7,9 @@
 #define IDI_APP 101
 #define IDM_MAIN_MENU 102
 #define IDB_TOOLBAR 114
+/* The toolbar's strip drawn at 24 and 32 pixels, for larger display scales. */
+#define IDB_TOOLBAR_24 118
+#define IDB_TOOLBAR_32 119
 
 #define IDD_ABOUT 103
 #define IDD_FONT 105
@@ -19,6 +22,9 @@
 
 /* The About box: its picture and its link. */
 #define IDB_ABOUT 113
+/* The picture drawn at 150 and 200 percent. */
+#define IDB_ABOUT_150 120
+#define IDB_ABOUT_200 121
 #define IDC_ABOUT_LINK 1025
 
 /* The font chooser's faces, sample and sizes. */

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Runs a command with a private wine prefix under build/, a persistent
 # wineserver and, when there is no display, a private Xvfb; cleans up after.
+# With VARIDEL_LOGPIXELS set, the prefix's screen has that many pixels per
+# inch from this start on.
 #   scripts/with-wine.sh COMMAND [ARGS...]
 set -e
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -42,6 +44,13 @@ if [ ! -f "$WINEPREFIX/.varidel-ready" ]; then
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
   touch "$WINEPREFIX/.varidel-ready"
+fi
+
+if [ -n "$VARIDEL_LOGPIXELS" ]; then
+  # Wine reads the resolution when its server starts.
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VARIDEL_LOGPIXELS" /f \
+    >/dev/null 2>&1
+  wineserver -w
 fi
 
 wineserver -p

@@ -67,9 +67,9 @@ struct SurfaceOps {
     // black.
     void (*drawBox)(void* handle, int32_t left, int32_t top, int32_t right, int32_t bottom,
                     bool inverse);
-    // A horizontal rule one pixel high from `left` up to, not including,
-    // `right`, drawn with the black brush.
-    void (*drawRule)(void* handle, int32_t left, int32_t top, int32_t right);
+    // A horizontal rule `height` pixels high from `left` up to, not
+    // including, `right`, drawn with the black brush.
+    void (*drawRule)(void* handle, int32_t left, int32_t top, int32_t right, int32_t height);
     // Fills left, top, width, height with a solid colour.
     void (*fillColour)(void* handle, int32_t left, int32_t top, int32_t width, int32_t height,
                        uint32_t colour);
@@ -78,4 +78,14 @@ struct SurfaceOps {
 struct DrawingSurface {
     const SurfaceOps* ops;
     void* handle;  // the HDC on GDI; the recorder in the tests
+    // On a screen, the window's pixels per inch: fonts are sized for it and
+    // the sizes given in pixels are scaled to it (view/display_scale.h).
+    // 0 elsewhere (paper, the tests' recorder): fonts follow the device's
+    // own resolution and sizes stay as given.
+    int32_t dpi;
 };
+
+// The resolution a surface's fonts are sized for.
+inline int32_t SurfaceFontDpi(const DrawingSurface* surface) {
+    return surface->dpi > 0 ? surface->dpi : surface->ops->pixelsPerInchY(surface->handle);
+}

@@ -82,10 +82,10 @@ void DrawBoxOn(void* handle, int32_t left, int32_t top, int32_t right, int32_t b
     SelectObject(dc, previousPen);
 }
 
-void DrawRuleOn(void* handle, int32_t left, int32_t top, int32_t right) {
+void DrawRuleOn(void* handle, int32_t left, int32_t top, int32_t right, int32_t height) {
     HDC dc = Dc(handle);
     HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
-    Rectangle(dc, left, top, right, top + 1);
+    Rectangle(dc, left, top, right, top + height);
     SelectObject(dc, previous);
 }
 
@@ -104,7 +104,7 @@ const SurfaceOps kGdiOps = {PixelsPerInchY, CreateFontOn,  DeleteFontOn,  Select
 
 }  // namespace
 
-DrawingSurface GdiSurface(HDC dc) { return {&kGdiOps, dc}; }
+DrawingSurface GdiSurface(HDC dc) { return {&kGdiOps, dc, 0}; }
 
 HDC GdiSurfaceDc(const DrawingSurface* surface) { return Dc(surface->handle); }
 

@@ -9,7 +9,8 @@
 #include "view/drawing_surface.h"
 
 // A surface over `dc`; it holds no resources of its own, so a copy on the
-// stack serves as long as the dc does. Fonts it makes are HFONTs.
+// stack serves as long as the dc does. Fonts it makes are HFONTs. Its dpi is
+// 0 (sizes as given); a window's surface sets the window's.
 DrawingSurface GdiSurface(HDC dc);
 // The HDC behind a GDI surface.
 HDC GdiSurfaceDc(const DrawingSurface* surface);

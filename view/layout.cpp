@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "view/display_scale.h"
 #include "view/text_view.h"
 #include "view/view_fonts.h"
 
@@ -88,11 +89,17 @@ TextLine& NewLine(Layout& layout, uint8_t style, int32_t start) {
     return line;
 }
 
+// The left indent of an indent byte, in the surface's pixels.
+int32_t IndentPixels(const Layout& layout, uint8_t indent) {
+    return ScaleToDpi(indent & kIndentPixelsMask, layout.view->dc->dpi);
+}
+
 int AddRule(Layout& layout, uint8_t style, uint8_t indent, int32_t body) {
     if (indent == 0) return kLayoutDone;
     if (int result = EnsureLine(layout.view, layout.line)) return result;
     const ViewFrame& frame = layout.view->frame;
     int32_t width = RulePixelWidth(indent, frame.width);
+    if (RuleWidthIsPixels(indent)) width = ScaleToDpi(width, layout.view->dc->dpi);
     if (width > frame.width) width = frame.width;
     if (width < 0) width = 0;
     TextLine& line = NewLine(layout, style, body);
@@ -144,10 +151,7 @@ int AddTextLines(Layout& layout, uint8_t style, uint8_t level, int32_t body) {
     UseFont(layout, style);
     int32_t left = static_cast<int32_t>(strlen(text + body));  // u
     int32_t hang = 0;                                          // t
-    if (level != 0) {
-        layout.indent &= kIndentPixelsMask;
-        hang = (level + 1) * layout.metrics.maxCharWidth / 2;
-    }
+    if (level != 0) hang = (level + 1) * layout.metrics.maxCharWidth / 2;
     if (layout.indent >= frame.width) layout.indent = 0;
     int32_t s = body;
     for (;;) {
@@ -217,10 +221,14 @@ int LayParagraphs(Layout& layout) {
         if (level != 0 && text[body] == ' ' && layout.line > 0) {
             // A continuation keeps the text column of the paragraph before,
             // moved by the change of indent.
-            layout.indent = static_cast<uint16_t>(layout.indent + (indent & kIndentPixelsMask) - (previousIndent & kIndentPixelsMask));
+            layout.indent = static_cast<uint16_t>(layout.indent + IndentPixels(layout, indent) -
+                                                  IndentPixels(layout, previousIndent));
             level = 0;
         } else {
-            layout.indent = indent;
+            // A rule keeps its whole indent byte here, as it always has: a
+            // continuation after it moves from that.
+            layout.indent = static_cast<uint16_t>(
+                ScaleToDpi(IsRule(style) ? indent : indent & kIndentPixelsMask, layout.view->dc->dpi));
         }
         previousIndent = indent;
         const int result = IsRule(style) ? AddRule(layout, style, indent, body)

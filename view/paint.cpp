@@ -3,6 +3,7 @@
 // highlight on top.
 #include "view/paint.h"
 
+#include "view/display_scale.h"
 #include "view/view_fonts.h"
 
 namespace {
@@ -62,7 +63,9 @@ int32_t RunAfterLabel(const char* text, int32_t start) {
 void PaintLine(TextView* view, const TextLine& line, int32_t y) {
     DrawingSurface* dc = view->dc;
     if (IsRule(line.style)) {
-        dc->ops->drawRule(dc->handle, line.x, y + line.height / 2, line.x + line.width);
+        // A thicker rule grows downward from the line's middle.
+        dc->ops->drawRule(dc->handle, line.x, y + line.height / 2, line.x + line.width,
+                          LineWidthForDpi(dc->dpi));
         return;
     }
     const char* text = view->text;

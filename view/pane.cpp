@@ -21,6 +21,16 @@ PaneGeometry ComputePaneGeometry(int32_t clientWidth, int32_t clientHeight,
     return geometry;
 }
 
+uint32_t TopTextOffset(const TextView* view) {
+    if (view == nullptr || view->lines == nullptr) return 0;
+    uint32_t visual = 0;
+    for (const TextLine* line = view->lines; line->style != 0; ++line) {
+        if (visual >= view->topLine) return line->start;
+        visual += (line->style & kStyleBlankAfter) ? 2 : 1;
+    }
+    return 0;
+}
+
 int ScrollBy(TextView* view, int32_t delta, int repaintMode, bool stopAtEnd) {
     if (view == nullptr) return kScrollNoView;
     int64_t target = static_cast<int64_t>(view->topLine) + delta;

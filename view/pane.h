@@ -19,6 +19,11 @@ PaneGeometry ComputePaneGeometry(int32_t clientWidth, int32_t clientHeight,
                                  int32_t toolbarHeight, int32_t captionFontHeight,
                                  int32_t gutter);
 
+// Offset of the first text byte at or below topLine (the line after a blank
+// line at the top), for ScrollToTextOffset after the text is laid out again;
+// 0, which no line starts at, when there is none.
+uint32_t TopTextOffset(const TextView* view);
+
 // Results of ScrollBy besides PaintText's.
 constexpr int kScrollNoView = -1;
 constexpr int kScrollUnchanged = 1;       // topLine stayed, nothing painted

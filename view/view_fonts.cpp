@@ -3,17 +3,34 @@
 
 #include "view/view_fonts.h"
 
+#include "view/display_scale.h"
+
 namespace {
 
 constexpr int32_t kDefaultLargePoints = 20;
 constexpr int32_t kDefaultSmallPoints = 14;
 constexpr int32_t kSmallPrintPoints = 8;
 
+// Height for a font the mapper is left to size. The mapper's default does
+// not follow the resolution, so on a screen above 96 pixels per inch it is
+// measured and asked for scaled; elsewhere it stays the mapper's (0).
+int32_t DefaultHeight(DrawingSurface* dc, const char16_t* faceName, int32_t weight) {
+    if (dc->dpi <= kBaseDpi) return 0;
+    SurfaceFont* font = dc->ops->createFont(dc->handle, faceName, 0, weight);
+    if (font == nullptr) return 0;
+    SurfaceFont* previous = dc->ops->selectFont(dc->handle, font);
+    const int32_t cellHeight = dc->ops->metrics(dc->handle).height;
+    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    dc->ops->deleteFont(dc->handle, font);
+    return DefaultFontCellHeight(cellHeight, dc->dpi);
+}
+
 SurfaceFont* BuildFont(TextView* view, uint32_t key) {
     DrawingSurface* dc = view->dc;
-    const int32_t height = FontHeightForPoints(StylePointSize(key, view->font.FontSize),
-                                               dc->ops->pixelsPerInchY(dc->handle));
-    return dc->ops->createFont(dc->handle, view->font.FontName, height, StyleWeight(key));
+    const int32_t weight = StyleWeight(key);
+    int32_t height = FontHeightForPoints(StylePointSize(key, view->font.FontSize), SurfaceFontDpi(dc));
+    if (height == 0) height = DefaultHeight(dc, view->font.FontName, weight);
+    return dc->ops->createFont(dc->handle, view->font.FontName, height, weight);
 }
 
 void DeleteEntryFont(TextView* view, FontCacheEntry* entry) {

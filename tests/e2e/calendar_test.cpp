@@ -6,6 +6,8 @@
 #include "dialogs/calendar_layout.h"
 #include "dialogs/calendar_paint.h"
 #include "tests/e2e/app_driver.h"
+#include "view/display_scale.h"
+#include "view/display_scale_win32.h"
 #include "view/gdi_surface_win32.h"
 
 namespace {
@@ -38,16 +40,18 @@ CalendarGeometry Measure(const RunningApp& calendar, int32_t yearAtOpening) {
     RECT client{};
     GetClientRect(calendar.window, &client);
     HDC dc = GetDC(nullptr);
+    const int32_t dpi = WindowDpi(calendar.window);
     LOGFONTW logFont{};
-    logFont.lfHeight = kCalendarFontHeight;
+    logFont.lfHeight = ScaleToDpi(kCalendarFontHeight, dpi);
     logFont.lfWeight = kCalendarFontWeight;
     HFONT font = CreateFontIndirectW(&logFont);
     HGDIOBJ previous = SelectObject(dc, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     DrawingSurface surface = GdiSurface(dc);
+    surface.dpi = dpi;
     const CalendarGeometry geometry{
-        ComputeCalendarLayout({client.left, client.top, client.right, client.bottom}, metrics.tmHeight),
+        ComputeCalendarLayout({client.left, client.top, client.right, client.bottom}, metrics.tmHeight, dpi),
         PlaceCalendarHeader(&surface, yearAtOpening, client.right - client.left)};
     SelectObject(dc, previous);
     DeleteObject(font);

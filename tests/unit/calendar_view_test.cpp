@@ -131,7 +131,7 @@ TEST(CalendarView, PicksOnlyDaysOfTheMonthOnView) {
 }
 
 TEST(CalendarLayout, TheWorkedExample) {
-    const CalendarLayout l = ComputeCalendarLayout({0, 0, 320, 320}, 14);
+    const CalendarLayout l = ComputeCalendarLayout({0, 0, 320, 320}, 14, 96);
     EXPECT_EQ((std::vector<int32_t>{l.gridTop, l.cellWidth, l.cellHeight, l.gridWidth, l.gridLeft,
                                     l.headerTop, l.headerHeight}),
               (std::vector<int32_t>{107, 40, 30, 281, 20, 2, 14}));

@@ -107,9 +107,9 @@ void DrawBox(void* h, int32_t left, int32_t top, int32_t right, int32_t bottom, 
     r.calls.push_back(call);
 }
 
-void DrawRule(void* h, int32_t left, int32_t top, int32_t right) {
+void DrawRule(void* h, int32_t left, int32_t top, int32_t right, int32_t height) {
     Recorder& r = R(h);
-    r.calls.push_back(Call(r, DrawKind::Rule, left, top, right - left, 1));
+    r.calls.push_back(Call(r, DrawKind::Rule, left, top, right - left, height));
 }
 
 void FillColour(void* h, int32_t left, int32_t top, int32_t width, int32_t height, uint32_t colour) {
@@ -126,7 +126,7 @@ const SurfaceOps kRecordingOps = {PixelsPerInchY, CreateFont,  DeleteFont, Selec
 
 }  // namespace
 
-DrawingSurface Recorder::surface() { return {&kRecordingOps, this}; }
+DrawingSurface Recorder::surface() { return {&kRecordingOps, this, 0}; }
 
 std::vector<DrawCall> Recorder::texts() const {
     std::vector<DrawCall> result;

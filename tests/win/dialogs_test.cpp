@@ -247,17 +247,23 @@ TEST_F(Dialogs, TheAboutLinkIsTheAddressInBoldUnderlineSizedToItsTextUnderTheHan
 
 namespace {
 
-TEST_F(Dialogs, TheAboutPictureIsBlackAndWhite65By72) {
-    HBITMAP picture = static_cast<HBITMAP>(
-        LoadImageW(reinterpret_cast<HINSTANCE>(module_), MAKEINTRESOURCEW(IDB_ABOUT), IMAGE_BITMAP, 0, 0,
-                   LR_CREATEDIBSECTION));
-    ASSERT_NE(picture, nullptr);
-    DIBSECTION section{};
-    ASSERT_EQ(GetObjectW(picture, sizeof section, &section), static_cast<int>(sizeof section));
-    EXPECT_EQ(section.dsBm.bmWidth, 65);
-    EXPECT_EQ(section.dsBm.bmHeight, 72);
-    EXPECT_EQ(section.dsBmih.biBitCount, 1);
-    DeleteObject(picture);
+// 65 x 72 pixels, and the same drawing at 150 and 200 percent.
+TEST_F(Dialogs, TheAboutPictureIsBlackAndWhite65By72AtEachScale) {
+    const struct {
+        int id, width, height;
+    } pictures[] = {{IDB_ABOUT, 65, 72}, {IDB_ABOUT_150, 98, 108}, {IDB_ABOUT_200, 130, 144}};
+    for (const auto& p : pictures) {
+        HBITMAP picture = static_cast<HBITMAP>(
+            LoadImageW(reinterpret_cast<HINSTANCE>(module_), MAKEINTRESOURCEW(p.id), IMAGE_BITMAP, 0, 0,
+                       LR_CREATEDIBSECTION));
+        ASSERT_NE(picture, nullptr) << p.id;
+        DIBSECTION section{};
+        ASSERT_EQ(GetObjectW(picture, sizeof section, &section), static_cast<int>(sizeof section));
+        EXPECT_EQ(section.dsBm.bmWidth, p.width);
+        EXPECT_EQ(section.dsBm.bmHeight, p.height);
+        EXPECT_EQ(section.dsBmih.biBitCount, 1);
+        DeleteObject(picture);
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/current_day.h"
@@ -18,6 +19,7 @@
 #include "app/reading_pane_win32.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_platform_win32.h"
+#include "view/display_scale.h"
 #include "view/gdi_surface_win32.h"
 
 namespace {
@@ -265,6 +267,85 @@ TEST_F(ReadingPaneTest, AFontChangeMovesTheScrollBarWithTheText) {
     ApplyReadingFont(window_);
     ASSERT_GT(pane->lastTopLine, lastTopLine);
     EXPECT_EQ(ScrollBar().nMax, pane->lastTopLine);
+}
+
+}  // namespace
+
+namespace {
+
+// Cell height of the reader's (default) face at `height` on the screen.
+int CellHeightOf(int height) {
+    HDC dc = GetDC(nullptr);
+    LOGFONTW logFont{};
+    logFont.lfHeight = height;
+    HFONT font = CreateFontIndirectW(&logFont);
+    HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    return metrics.tmHeight;
+}
+
+// The first line of the regular style, neither large, small nor bold.
+const TextLine* RegularLine(const TextView* pane) {
+    const TextLine* line = pane->lines;
+    while (line->style != 0 && (IsRule(line->style) || (line->style & 0x0E) != 0)) ++line;
+    return line;
+}
+
+// The window moved to a screen at 150 percent and back: the caption font and
+// strip, the gutter around the frame and the pane's fonts follow, the stored
+// gutter stays, and the line at the top of the pane stays there. Back at 100
+// percent everything is as the pane first opened.
+TEST_F(ReadingPaneTest, RescalingRebuildsForTheNewResolutionAndKeepsTheTopLine) {
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    const ViewFrame opened = pane->frame;
+    const Rect32 openedStrip = g_app.captionStrip;
+    const TextLine regular = *RegularLine(pane);
+    // From the last screenful: at 150 percent more lines lie above it.
+    pane->topLine = pane->lastTopLine;
+    const uint16_t deepest = pane->topLine;
+    for (const int32_t dpi : {144, 96}) {
+        SCOPED_TRACE(dpi);
+        const uint32_t top = TopTextOffset(pane);
+        g_app.dpi = dpi;
+        RescaleReadingPane(window_, top);
+
+        LOGFONTW caption{};
+        GetObjectW(g_app.captionFont, sizeof caption, &caption);
+        EXPECT_EQ(caption.lfHeight, ScaleToDpi(14, dpi));
+        const int stripCell = CellHeightOf(caption.lfHeight);
+        const PaneGeometry expected =
+            ComputePaneGeometry(clientWidth_, clientHeight_, 0, stripCell, ScaleToDpi(10, dpi));
+        EXPECT_EQ((std::vector<int32_t>{pane->frame.left, pane->frame.top, pane->frame.width, pane->frame.height,
+                                        g_app.captionStrip.top, g_app.captionStrip.height}),
+                  (std::vector<int32_t>{expected.frame.left, expected.frame.top, expected.frame.width,
+                                        expected.frame.height, expected.captionStrip.top,
+                                        expected.captionStrip.height}));
+        EXPECT_EQ(g_app.SurroundingGutter, 10) << "kept as stored";
+        EXPECT_EQ(pane->dc->dpi, dpi);
+        // The regular style at the mapper's default height, which grows
+        // with the scale.
+        const int mapperCell = CellHeightOf(0);
+        const int expectedHeight = DefaultFontCellHeight(mapperCell, dpi);
+        EXPECT_EQ(RegularLine(pane)->height, expectedHeight == 0 ? mapperCell : CellHeightOf(expectedHeight));
+        const TextLine* line = pane->lines;
+        while (line->style != 0 && line->start != TopTextOffset(pane)) ++line;
+        EXPECT_LE(line->start, top);
+        EXPECT_GE(line->start + line->length, top) << "the line that was at the top is at the top";
+        EXPECT_EQ(ScrollBar().nPos, pane->topLine);
+        if (dpi == 144) EXPECT_GT(pane->topLine, deepest);
+    }
+    EXPECT_EQ(pane->frame.left, opened.left);
+    EXPECT_EQ(pane->frame.top, opened.top);
+    EXPECT_EQ(pane->frame.width, opened.width);
+    EXPECT_EQ(pane->frame.height, opened.height);
+    EXPECT_EQ(g_app.captionStrip.height, openedStrip.height);
+    EXPECT_EQ(RegularLine(pane)->height, regular.height);
+    EXPECT_EQ(RegularLine(pane)->length, regular.length);
 }
 
 }  // namespace

@@ -118,24 +118,31 @@ TEST_F(ShellResources, EveryShortcutTheMenuPromisesIsAnAccelerator) {
     DestroyAcceleratorTable(table);
 }
 
-TEST_F(ShellResources, TheToolbarStripHoldsSixSixteenColourImages) {
-    HBITMAP strip = static_cast<HBITMAP>(
-        LoadImageW(Instance(), MAKEINTRESOURCEW(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(strip, nullptr);
-    DIBSECTION section{};
-    ASSERT_EQ(GetObjectW(strip, sizeof(section), &section), static_cast<int>(sizeof(section)));
-    EXPECT_EQ(section.dsBm.bmWidth, 6 * 16);
-    EXPECT_EQ(section.dsBm.bmHeight, 16);
-    EXPECT_EQ(section.dsBmih.biBitCount, 4);
-    // The corners are the button-face grey the toolbar maps to the user's colour.
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, strip);
-    for (int image = 0; image < 6; ++image) {
-        EXPECT_EQ(GetPixel(dc, image * 16 + 15, 15), RGB(192, 192, 192)) << "image " << image;
+// The strip at 16 pixels, and drawn again at 24 and 32 for larger scales.
+TEST_F(ShellResources, TheToolbarStripsHoldSixSixteenColourImagesAtEachSize) {
+    const struct {
+        int id, size;
+    } strips[] = {{IDB_TOOLBAR, 16}, {IDB_TOOLBAR_24, 24}, {IDB_TOOLBAR_32, 32}};
+    for (const auto& s : strips) {
+        HBITMAP strip = static_cast<HBITMAP>(
+            LoadImageW(Instance(), MAKEINTRESOURCEW(s.id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        ASSERT_NE(strip, nullptr) << s.size;
+        DIBSECTION section{};
+        ASSERT_EQ(GetObjectW(strip, sizeof(section), &section), static_cast<int>(sizeof(section)));
+        EXPECT_EQ(section.dsBm.bmWidth, 6 * s.size);
+        EXPECT_EQ(section.dsBm.bmHeight, s.size);
+        EXPECT_EQ(section.dsBmih.biBitCount, 4);
+        // The corners are the button-face grey the toolbar maps to the user's colour.
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(dc, strip);
+        for (int image = 0; image < 6; ++image) {
+            EXPECT_EQ(GetPixel(dc, image * s.size + s.size - 1, s.size - 1), RGB(192, 192, 192))
+                << s.size << " image " << image;
+        }
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        DeleteObject(strip);
     }
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(strip);
 }
 
 TEST_F(ShellResources, TheCalendarIsAnEmptyDialogItDrawsItself) {
