@@ -1,6 +1,6 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Everything builds out of tree under build/.
-.PHONY: all deps host asan win64 fuzz-build fuzz test run bench clean
+.PHONY: all deps host asan win64 fuzz-build fuzz test run bench dist clean
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -46,6 +46,10 @@ run: win64
 
 bench: host
 	@build/host/varidel_bench
+
+# The download: build/win64/dist/Varidel-<version>-win64.zip and its sum.
+dist: win64
+	@cmake --build build/win64 --target dist
 
 clean:
 	rm -rf build

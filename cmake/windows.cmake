@@ -55,6 +55,18 @@ add_test(NAME release_exe_is_lean
   COMMAND ${CMAKE_COMMAND} -DRELEASE=${release_exe} -DLINKED=$<TARGET_FILE:Varidel> -DNM=${CMAKE_NM}
           -P ${CMAKE_SOURCE_DIR}/cmake/check_release_exe.cmake)
 
+# `make dist`: the download, Varidel-<version>-win64.zip under build/win64/dist,
+# made from the exe that ships.
+set(dist_dir ${CMAKE_BINARY_DIR}/dist)
+add_custom_target(dist
+  COMMAND ${CMAKE_COMMAND} -DRELEASE=${release_exe} -DSOURCE=${CMAKE_SOURCE_DIR} -DOUT=${dist_dir}
+          -DVERSION=${VARIDEL_VERSION_TEXT} -P ${CMAKE_SOURCE_DIR}/cmake/dist.cmake
+  VERBATIM)
+add_dependencies(dist release_exe)
+add_test(NAME make_dist
+  COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DZIP=${dist_dir}/Varidel-${VARIDEL_VERSION_TEXT}-win64.zip
+          -DRELEASE=${release_exe} -P ${CMAKE_SOURCE_DIR}/cmake/check_dist.cmake)
+
 varidel_find_gtest()
 
 # Tests of the Win32 glue inside one process (GDI surface, resources, registry).
