@@ -26,5 +26,5 @@ int32_t DefaultFontCellHeight(int32_t mapperCellHeight, int32_t dpi);
 // Images are drawn at 100, 150 and 200 percent (16, 24 and 32 pixels for
 // the toolbar). The step nearest to `dpi`: 0, 1 or 2; halfway between two
 // steps the larger is taken, and beyond 200 percent the largest.
-int NearestDrawnScale(int32_t dpi);
 constexpr int kDrawnScales = 3;
+int NearestDrawnScale(int32_t dpi);
