@@ -175,7 +175,7 @@ protected:
         countingOps_ = *g_gdiOps;
         countingOps_.metrics = CountedMetrics;
         countingOps_.textColour = CountedTextColour;
-        countingSurface_ = {&countingOps_, g_app.pane->dc->handle};
+        countingSurface_ = {&countingOps_, g_app.pane->dc->handle, g_app.pane->dc->dpi};
         g_app.pane->dc = &countingSurface_;
         ChooseDays();
     }

@@ -337,7 +337,9 @@ TEST_F(ReadingPaneTest, RescalingRebuildsForTheNewResolutionAndKeepsTheTopLine) 
         EXPECT_LE(line->start, top);
         EXPECT_GE(line->start + line->length, top) << "the line that was at the top is at the top";
         EXPECT_EQ(ScrollBar().nPos, pane->topLine);
-        if (dpi == 144) EXPECT_GT(pane->topLine, deepest);
+        if (dpi == 144) {
+            EXPECT_GT(pane->topLine, deepest);
+        }
     }
     EXPECT_EQ(pane->frame.left, opened.left);
     EXPECT_EQ(pane->frame.top, opened.top);
