@@ -54,5 +54,6 @@ int32_t DayNumberInYear(GregorianDate date);
 AbsoluteDay AbsoluteFromGregorian(GregorianDate date);
 GregorianDate GregorianFromAbsolute(AbsoluteDay day);
 
-// The local (not universal) date of the machine's clock. Platform-specific.
+// The local (not universal) date of the machine's clock. Platform-specific;
+// the native one lets VARIDEL_TODAY stand in for the clock (today_posix.cpp).
 GregorianDate TodayGregorian();

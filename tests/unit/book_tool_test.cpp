@@ -5,9 +5,11 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
+#include "calendar/iso_date.h"
 #include "lessons/book_files.h"
 #include "tests/unit/book_fixture.h"
 
@@ -20,9 +22,11 @@ struct ToolRun {
     std::string out;
 };
 
-// Runs varidel-book with `arguments` (a shell fragment), stdout captured.
-ToolRun Tool(const std::string& arguments) {
-    const std::string command = std::string(VARIDEL_BOOK_TOOL) + " " + arguments + " 2>/dev/null";
+// Runs varidel-book with `arguments` (a shell fragment), stdout captured;
+// `environment`, when given, holds env(1) options for the run.
+ToolRun Tool(const std::string& arguments, const std::string& environment = "") {
+    const std::string command = (environment.empty() ? "" : "env " + environment + " ") +
+                                std::string(VARIDEL_BOOK_TOOL) + " " + arguments + " 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
     ToolRun run{-1, ""};
     if (pipe == nullptr) return run;
@@ -147,6 +151,44 @@ TEST(BookTool, ShowPrintsTheCaptionAndTheLessonOfADate) {
     EXPECT_NE(run.out.find("12 Adar I"), std::string::npos);
     EXPECT_NE(run.out.find("12 Adar II"), std::string::npos);
     EXPECT_EQ(Tool("show 2026-03-01 " + kBook).out, run.out) << "sources compile on the fly";
+}
+
+// The date of the real clock, which this process's today does not follow.
+std::string ClockDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return FormatIsoDate({local.tm_mon + 1, local.tm_mday, local.tm_year + 1900});
+}
+
+TEST(BookTool, ShowWithoutADateShowsTodayOrTheDateTheTestsFix) {
+    struct Case {
+        const char* environment;
+        const char* shown;  // null: the clock's date
+    };
+    const Case cases[] = {
+        {"VARIDEL_TODAY=2026-03-01", "2026-03-01"},
+        {"VARIDEL_TODAY=2024-02-29", "2024-02-29"},
+        {"VARIDEL_TODAY=2026-02-29", nullptr},
+        {"VARIDEL_TODAY=2026-3-01", nullptr},
+        {"VARIDEL_TODAY=2026-03-01x", nullptr},
+        {"VARIDEL_TODAY=' 2026-03-01'", nullptr},
+        {"VARIDEL_TODAY=", nullptr},
+        {"-u VARIDEL_TODAY", nullptr},
+    };
+    for (const Case& c : cases) {
+        // Midnight may pass during the run: either date of the clock will do.
+        const std::string before = ClockDate();
+        const ToolRun run = Tool("show", c.environment + (" VARIDEL_BOOK=" + ShippedContainerFolder()));
+        const std::string after = ClockDate();
+        ASSERT_EQ(run.status, 0) << c.environment;
+        const std::string shown = run.out.substr(0, 10);
+        if (c.shown != nullptr) {
+            EXPECT_EQ(shown, c.shown) << c.environment;
+        } else {
+            EXPECT_TRUE(shown == before || shown == after) << c.environment << " showed " << shown;
+        }
+    }
 }
 
 TEST(BookTool, StatsReportsTheSavingOverAGreedyParse) {
