@@ -85,7 +85,9 @@ target_link_libraries(e2e_driver PRIVATE varidel GTest::gtest ntdll)
 target_link_options(e2e_driver PRIVATE ${link_static} ${link_unicode})
 target_compile_definitions(e2e_driver PRIVATE UNICODE _UNICODE)
 add_dependencies(e2e_driver Varidel record_address)
-add_test(NAME e2e COMMAND e2e_driver $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/shots)
+# It and the program compare "today": both run on a clock fixed to one date.
+add_test(NAME e2e COMMAND ${CMAKE_SOURCE_DIR}/scripts/noon-today.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
+         $<TARGET_FILE:e2e_driver> $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/shots)
 
 # The display-scale tests again at 150 and 200 percent. Wine takes the scale
 # from its prefix when its server starts, so these run in a prefix and on a
