@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "view/view_fonts.h"
+
 std::wstring g_exePath;
 std::wstring g_shotDir;
 
@@ -416,6 +418,27 @@ KeptSettings::~KeptSettings() {
         RegSetKeyValueW(HKEY_CURRENT_USER, kPublisherKey, value.name.c_str(), value.type, value.data.data(),
                         static_cast<DWORD>(value.data.size()));
     }
+}
+
+DWORD FittingFontSize(DWORD points, int lineHeight) {
+    HDC screen = GetDC(nullptr);
+    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    DWORD size = points;
+    for (; size > 1; --size) {
+        // The reader's regular style: the default face at this size.
+        LOGFONTW logFont{};
+        logFont.lfHeight = FontHeightForPoints(static_cast<int32_t>(size), pixelsPerInch);
+        logFont.lfWeight = FW_NORMAL;
+        HFONT font = CreateFontIndirectW(&logFont);
+        HGDIOBJ previous = SelectObject(screen, font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(screen, &metrics);
+        SelectObject(screen, previous);
+        DeleteObject(font);
+        if (metrics.tmHeight <= lineHeight) break;
+    }
+    ReleaseDC(nullptr, screen);
+    return size;
 }
 
 AbsoluteDay Today() { return AbsoluteFromGregorian(TodayGregorian()); }

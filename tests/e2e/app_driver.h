@@ -132,5 +132,11 @@ private:
     std::vector<Value> gutter_;
 };
 
+// The largest point size up to `points` at which the face this machine maps
+// the reader's default font to gives a line at most `lineHeight` pixels high.
+// Faces differ from machine to machine; a test that wants several lines to a
+// page asks for a size that gives them.
+DWORD FittingFontSize(DWORD points, int lineHeight);
+
 // Today by this machine's clock, as the program works it out.
 AbsoluteDay Today();

@@ -8,21 +8,22 @@ namespace {
 
 constexpr DWORD kDefaultFlags = 0xD1140040;
 constexpr DWORD kDayChosen = 0x4;
+constexpr int kWindowHeight = 360;
 
 class Scrolling : public testing::Test {
 protected:
     // A chosen day shown in a large font in a small window, so that the
-    // lesson runs over several screenfuls.
+    // lesson runs over several screenfuls of several lines each.
     void SetUp() override {
         EndLeftoverApps();
         ClearSettings();
         PutSetting(L"Flags", kDefaultFlags | kDayChosen);
         PutSetting(L"Day", static_cast<DWORD>(AbsoluteFromGregorian({3, 20, 2027})));
-        PutSetting(L"FontSize", 28);
+        PutSetting(L"FontSize", FittingFontSize(28, kWindowHeight / 8));
         PutSetting(L"Left", 40);
         PutSetting(L"Top", 40);
         PutSetting(L"Width", 480);
-        PutSetting(L"Height", 360);
+        PutSetting(L"Height", kWindowHeight);
     }
     void TearDown() override { EndLeftoverApps(); }
 
