@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -47,6 +48,20 @@ char* SampleLesson() {
 
 class GdiSurfaceTest : public ::testing::Test {
 protected:
+    // Names the face this machine maps the default font to, which every
+    // size below follows from, for whoever reads a failure.
+    static void SetUpTestSuite() {
+        HDC dc = CreateCompatibleDC(nullptr);
+        LOGFONTW logFont{};
+        HFONT font = CreateFontIndirectW(&logFont);
+        HGDIOBJ previous = SelectObject(dc, font);
+        wchar_t face[LF_FACESIZE] = {};
+        GetTextFaceW(dc, LF_FACESIZE, face);
+        std::printf("The default font is drawn in \"%ls\" here.\n", face);
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        DeleteDC(dc);
+    }
     void SetUp() override {
         dc_ = CreateCompatibleDC(nullptr);
         ASSERT_TRUE(UseCanvas(kHeight));
