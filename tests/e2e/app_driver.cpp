@@ -420,25 +420,54 @@ KeptSettings::~KeptSettings() {
     }
 }
 
+namespace {
+
+// Metrics of the face this machine maps the reader's default font to, in
+// the regular style at the logical height given.
+TEXTMETRICW DefaultFaceMetrics(HDC dc, int32_t height) {
+    LOGFONTW logFont{};
+    logFont.lfHeight = height;
+    logFont.lfWeight = FW_NORMAL;
+    HFONT font = CreateFontIndirectW(&logFont);
+    HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    return metrics;
+}
+
+// The largest point size up to `points` at which that face gives a line at
+// most `lineHeight` pixels high.
 DWORD FittingFontSize(DWORD points, int lineHeight) {
     HDC screen = GetDC(nullptr);
     const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
     DWORD size = points;
-    for (; size > 1; --size) {
-        // The reader's regular style: the default face at this size.
-        LOGFONTW logFont{};
-        logFont.lfHeight = FontHeightForPoints(static_cast<int32_t>(size), pixelsPerInch);
-        logFont.lfWeight = FW_NORMAL;
-        HFONT font = CreateFontIndirectW(&logFont);
-        HGDIOBJ previous = SelectObject(screen, font);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(screen, &metrics);
-        SelectObject(screen, previous);
-        DeleteObject(font);
-        if (metrics.tmHeight <= lineHeight) break;
+    while (size > 1 &&
+           DefaultFaceMetrics(screen, FontHeightForPoints(static_cast<int32_t>(size), pixelsPerInch)).tmHeight >
+               lineHeight) {
+        --size;
     }
     ReleaseDC(nullptr, screen);
     return size;
+}
+
+}  // namespace
+
+void PutLargeFontInSmallWindow() {
+    constexpr DWORD kWidth = 480;
+    constexpr DWORD kHeight = 360;
+    PutSetting(L"FontSize", FittingFontSize(28, kHeight / 8));
+    PutSetting(L"Width", kWidth);
+    PutSetting(L"Height", kHeight);
+}
+
+void PutLegibleFontSize() {
+    constexpr int kLegibleLetters = 8;  // pixels: the cell less its internal leading
+    HDC screen = GetDC(nullptr);
+    const TEXTMETRICW metrics = DefaultFaceMetrics(screen, 0);  // 0: the mapper's default size
+    ReleaseDC(nullptr, screen);
+    if (metrics.tmHeight - metrics.tmInternalLeading < kLegibleLetters) PutSetting(L"FontSize", 12);
 }
 
 AbsoluteDay Today() { return AbsoluteFromGregorian(TodayGregorian()); }

@@ -132,11 +132,17 @@ private:
     std::vector<Value> gutter_;
 };
 
-// The largest point size up to `points` at which the face this machine maps
-// the reader's default font to gives a line at most `lineHeight` pixels high.
-// Faces differ from machine to machine; a test that wants several lines to a
-// page asks for a size that gives them.
-DWORD FittingFontSize(DWORD points, int lineHeight);
+// A large font in a small window, so that a lesson runs over several
+// screenfuls of several lines each: 28 points where this machine's default
+// face gives a line at most an eighth of the window high at that size, else
+// the largest size at which it does (faces differ from machine to machine).
+void PutLargeFontInSmallWindow();
+// Leaves the font size to the default where this machine's default face
+// draws the default size with letters of a readable height; where its
+// letters are only a few pixels high in their cell (a face whose cell is far
+// taller than its letters), asks for 12 points, so that tests can see the
+// colours of the letters.
+void PutLegibleFontSize();
 
 // Today by this machine's clock, as the program works it out.
 AbsoluteDay Today();

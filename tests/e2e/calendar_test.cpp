@@ -141,9 +141,7 @@ TEST_F(Calendar, EnterEscAndTheCloseBoxChangeNothing) {
 
 // The day already shown is not loaded again: the place in its lesson stays.
 TEST_F(Calendar, PickingTheDayShownKeepsThePlaceInItsLesson) {
-    PutSetting(L"FontSize", 28);
-    PutSetting(L"Width", 480);
-    PutSetting(L"Height", 360);
+    PutLargeFontInSmallWindow();
     PutSetting(L"LastPosition", 2);
     const HebrewDate start{1, 12, 5787};
     RunningApp app;

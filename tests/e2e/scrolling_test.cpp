@@ -8,22 +8,19 @@ namespace {
 
 constexpr DWORD kDefaultFlags = 0xD1140040;
 constexpr DWORD kDayChosen = 0x4;
-constexpr int kWindowHeight = 360;
 
 class Scrolling : public testing::Test {
 protected:
     // A chosen day shown in a large font in a small window, so that the
-    // lesson runs over several screenfuls of several lines each.
+    // lesson runs over several screenfuls.
     void SetUp() override {
         EndLeftoverApps();
         ClearSettings();
         PutSetting(L"Flags", kDefaultFlags | kDayChosen);
         PutSetting(L"Day", static_cast<DWORD>(AbsoluteFromGregorian({3, 20, 2027})));
-        PutSetting(L"FontSize", FittingFontSize(28, kWindowHeight / 8));
+        PutLargeFontInSmallWindow();
         PutSetting(L"Left", 40);
         PutSetting(L"Top", 40);
-        PutSetting(L"Width", 480);
-        PutSetting(L"Height", kWindowHeight);
     }
     void TearDown() override { EndLeftoverApps(); }
 

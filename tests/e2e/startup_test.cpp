@@ -208,9 +208,7 @@ TEST_F(Startup, TheGutterSetByHandFramesTheText) {
 // A bar shows only while there is something to scroll: the lesson is given a
 // large font in a small window.
 TEST_F(Startup, TheScrollBarStandsWhereFlagsSay) {
-    PutSetting(L"FontSize", FittingFontSize(28, 360 / 8));
-    PutSetting(L"Width", 480);
-    PutSetting(L"Height", 360);
+    PutLargeFontInSmallWindow();
     PutSetting(L"Flags", kDefaultFlags);
     RunningApp app = StartApp();
     ASSERT_NE(app.window, nullptr);
