@@ -118,13 +118,19 @@ void MoveOffTheStrip(const RunningApp& app, HWND dialog) {
     SetWindowPos(dialog, nullptr, box.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// A match is painted: blue text on a yellow ground.
+// A match is painted: blue text on a yellow ground. The program paints the
+// highlight after the day's text and strip, so the screen may show those
+// first: it is watched until the highlight comes.
 void ExpectHighlight(const RunningApp& app, const char* what) {
-    const Spot yellow = FindColour(app, kYellow);
-    const Spot blue = FindColour(app, kBlue);
+    Spot yellow, blue;
+    const bool highlighted = WaitFor([&] {
+        yellow = FindColour(app, kYellow);
+        blue = FindColour(app, kBlue);
+        return yellow.count > 0 && blue.count > 0 && blue.box.top >= yellow.box.top &&
+               blue.box.top <= yellow.box.bottom;
+    });
     EXPECT_GT(yellow.count, 0) << what << ": no highlight";
-    EXPECT_TRUE(blue.count > 0 && blue.box.top >= yellow.box.top && blue.box.top <= yellow.box.bottom)
-        << what << ": no highlighted text";
+    EXPECT_TRUE(highlighted) << what << ": no highlighted text";
 }
 
 }  // namespace
