@@ -30,12 +30,14 @@ FUZZ_SECONDS ?= 300
 fuzz: fuzz-build
 	@scripts/fuzz.sh $(FUZZ_SECONDS)
 
+# Each wine test fails after ten minutes rather than hang the run (a dialog
+# nobody answers).
 test: host asan win64 fuzz-build
 	@echo "== native unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 	@cd build/asan && ctest --output-on-failure -j $(JOBS) >ctest.log 2>&1 || { cat ctest.log; exit 1; }
 	@tail -n 3 build/asan/ctest.log
 	@echo "== Windows-side and end-to-end tests under wine"
-	@scripts/with-wine.sh ctest --test-dir build/win64 --output-on-failure
+	@scripts/with-wine.sh ctest --test-dir build/win64 --output-on-failure --timeout 600
 	@echo "== fuzzing the lesson data and the settings briefly"
 	@scripts/fuzz.sh 8
 	@echo "== native unit tests"
