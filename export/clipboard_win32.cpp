@@ -1,6 +1,6 @@
-// The clipboard's side of Copy and Append to ClipBoard. The clipboard is
-// opened once per step that needs it, without retry, and closed again in the
-// same step.
+// The clipboard's side of Copy and Append to ClipBoard. Each is one opening
+// of the clipboard: Append reads what is there and puts the joined text back
+// before another program can change it between.
 #include "export/clipboard_win32.h"
 
 #include <windows.h>
@@ -13,9 +13,24 @@
 #include "export/clipboard_text.h"
 #include "view/text_view.h"
 
-char16_t* ReadClipboardText(size_t* byteLength) {
-    *byteLength = 0;
-    if (!OpenClipboard(nullptr)) return nullptr;
+namespace {
+
+// Another program (a clipboard viewer, a history tool) may hold the
+// clipboard for a moment: it is tried for a fifth of a second before it
+// counts as refused.
+constexpr int kOpenTries = 20;
+constexpr DWORD kOpenPauseMs = 10;
+
+bool OpenClipboardPatiently(HWND owner) {
+    for (int i = 0; i < kOpenTries; ++i) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(kOpenPauseMs);
+    }
+    return false;
+}
+
+// ReadClipboardText's copy, from the clipboard this thread has open.
+char16_t* CopyOpenClipboardText(size_t* byteLength) {
     char16_t* copy = nullptr;
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     const auto* text = data != nullptr ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr;
@@ -32,36 +47,50 @@ char16_t* ReadClipboardText(size_t* byteLength) {
         }
         GlobalUnlock(data);
     }
-    CloseClipboard();
     return copy;
 }
 
-void PutClipboardText(const char16_t* text, bool append) {
-    size_t oldBytes = 0;
-    char16_t* old = append ? ReadClipboardText(&oldBytes) : nullptr;
+// A movable block of `old` (`oldBytes` long) followed by the zero-terminated
+// `text`; null when the memory cannot be had.
+HGLOBAL JoinedBlock(const char16_t* old, size_t oldBytes, const char16_t* text) {
     size_t length = 0;
     while (text[length] != 0) ++length;
     const size_t newBytes = (length + 1) * sizeof(char16_t);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, oldBytes + newBytes);
     auto* bytes = block != nullptr ? static_cast<char*>(GlobalLock(block)) : nullptr;
     if (bytes == nullptr) {
-        free(old);
         if (block != nullptr) GlobalFree(block);
-        return;
+        return nullptr;
     }
     if (old != nullptr) memcpy(bytes, old, oldBytes);
     memcpy(bytes + oldBytes, text, newBytes);
-    free(old);
     GlobalUnlock(block);
+    return block;
+}
+
+}  // namespace
+
+char16_t* ReadClipboardText(size_t* byteLength) {
+    *byteLength = 0;
+    if (!OpenClipboardPatiently(nullptr)) return nullptr;
+    char16_t* copy = CopyOpenClipboardText(byteLength);
+    CloseClipboard();
+    return copy;
+}
+
+void PutClipboardText(const char16_t* text, bool append) {
     // Opened by the main window: emptied by no window, the clipboard would
     // have no owner and may refuse the data.
-    if (!OpenClipboard(g_app.mainWindow)) {
-        GlobalFree(block);
-        return;
+    if (!OpenClipboardPatiently(g_app.mainWindow)) return;
+    size_t oldBytes = 0;
+    char16_t* old = append ? CopyOpenClipboardText(&oldBytes) : nullptr;
+    HGLOBAL block = JoinedBlock(old, oldBytes, text);
+    free(old);
+    if (block != nullptr) {
+        EmptyClipboard();
+        // The clipboard owns a block it took; one it refused is still ours.
+        if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) GlobalFree(block);
     }
-    EmptyClipboard();
-    // The clipboard owns a block it took; one it refused is still ours.
-    if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) GlobalFree(block);
     CloseClipboard();
 }
 

@@ -8,13 +8,14 @@ struct TextView;
 
 // A new buffer with the clipboard's Unicode text, without its terminator, and
 // its length in bytes in `byteLength`; null and 0 when the clipboard holds no
-// text (or an empty one) or cannot be opened. The caller releases it with
-// free().
+// text (or an empty one) or stays held by another program for a fifth of a
+// second. The caller releases it with free().
 char16_t* ReadClipboardText(size_t* byteLength);
 
 // Puts the zero-terminated `text` on the clipboard; with `append`, after the
-// text already there, with nothing between them. When the clipboard cannot be
-// opened or the memory block cannot be had, the clipboard stays as it was.
+// text already there, with nothing between them. When another program holds
+// the clipboard for a fifth of a second, or the memory block cannot be had,
+// the clipboard stays as it was.
 void PutClipboardText(const char16_t* text, bool append);
 
 // Copy (append off) or Append to ClipBoard (on) of the pane's lesson; nothing
