@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/app_state.h"
@@ -101,12 +102,33 @@ TEST_F(ClipboardExport, CopyThenAppendCollectsTwoDays) {
     EXPECT_EQ(CloseApp(app), 0u);
 }
 
+// Another program's text stays in front of the lesson, also when that
+// program holds the clipboard a moment as Append starts; one that holds it
+// throughout leaves it as it was.
 TEST_F(ClipboardExport, AppendKeepsAnotherProgramsTextInFront) {
     const std::u16string other = u"Notes of another program, without a line end";
-    PutOtherText(other);
+    const std::u16string lesson = LessonTextOf(day_);
     RunningApp app = StartApp();
     ASSERT_NE(app.window, nullptr);
-    SendCommand(app, CMD_APPEND);
-    ExpectClipboard(other + LessonTextOf(day_), "File > Append to ClipBoard");
+    struct Case {
+        const char* what;
+        bool hold;
+        bool throughout;
+        std::u16string expected;
+    };
+    const Case cases[] = {{"not held", false, false, other + lesson},
+                          {"held a moment", true, false, other + lesson},
+                          {"held throughout", true, true, other}};
+    for (const Case& c : cases) {
+        PutOtherText(other);
+        ASSERT_TRUE(!c.hold || OpenClipboard(nullptr)) << c.what;
+        // Sent, not posted: the command has run when the call returns.
+        std::thread append([&] { SendMessageW(app.window, WM_COMMAND, MAKEWPARAM(CMD_APPEND, 0), 0); });
+        if (c.throughout) append.join();
+        if (c.hold && !c.throughout) Sleep(100);
+        if (c.hold) CloseClipboard();
+        if (append.joinable()) append.join();
+        ExpectClipboard(c.expected, c.what);
+    }
     EXPECT_EQ(CloseApp(app), 0u);
 }
