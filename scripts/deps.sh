@@ -2,8 +2,11 @@
 # Installs what the build and the tests need, when it is missing. On Debian or
 # Ubuntu as root it uses apt-get; elsewhere it names the packages and stops.
 set -e
+# fonts-liberation, which wine only recommends: without it wine's printer
+# driver may print in a math face with lines twice as tall.
 PACKAGES="cmake make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64 mingw-w64-tools \
-wine wine64 xvfb xauth x11-utils imagemagick faketime clang libclang-rt-dev cups poppler-utils"
+wine wine64 xvfb xauth x11-utils imagemagick faketime clang libclang-rt-dev cups poppler-utils \
+fonts-liberation"
 
 missing=""
 for package in $PACKAGES; do

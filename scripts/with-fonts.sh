@@ -2,7 +2,12 @@
 # Runs a command under wine with no fonts but those in the folders given (and
 # the Marlett every prefix here holds), in a wine prefix of its own under
 # build/. The Windows-side and end-to-end tests must pass whatever face wine
-# then maps the reader's default font to.
+# then maps the reader's default font to. A set needs a text face (DejaVu,
+# Liberation): with only its own fonts, or only the URW fonts, wine maps the
+# default face to a symbol font and nothing is readable. The printing tests
+# count pages, so they need the Liberation fonts (which wine recommends and
+# scripts/deps.sh installs): without them wine's printer driver may take
+# DejaVu's math face, whose lines are twice as tall, even for Tahoma.
 #   scripts/with-fonts.sh FOLDER... -- COMMAND [ARGS...]
 # For example, with only the DejaVu fonts:
 #   scripts/with-fonts.sh /usr/share/fonts/truetype/dejavu -- ctest --test-dir build/win64
