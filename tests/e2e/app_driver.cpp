@@ -98,7 +98,10 @@ HWND WaitForDialog(const RunningApp& app, const wchar_t* caption) {
 
 RunningApp StartApp(int showCommand) {
     RunningApp app;
-    if (!Launch(app, g_exePath, showCommand)) return app;
+    if (!Launch(app, g_exePath, showCommand)) {
+        fprintf(stderr, "Varidel.exe could not be started: error %lu\n", GetLastError());
+        return app;
+    }
     WaitFor([&] {
         app.window = FindMainWindow();
         return app.window != nullptr && IsWindowVisible(app.window);
