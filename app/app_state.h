@@ -9,6 +9,7 @@
 #include "calendar/date_caption.h"
 #include "calendar/hebrew_calendar.h"
 #include "lessons/lesson_key.h"
+#include "view/drawing_surface.h"
 #include "view/font_settings.h"
 
 struct HINSTANCE__;
@@ -49,6 +50,7 @@ struct AppState {
     int32_t dpi;                       // the main window's pixels per inch; 0 = not known, as 96
     HWND__* toolbar;
     HWND__* mainWindow;
+    ColourScheme colours;              // what the screen draws with: high contrast or not
 };
 
 extern AppState g_app;

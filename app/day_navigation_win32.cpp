@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/modal_win32.h"
 #include "app/current_day.h"
+#include "app/pane_automation_win32.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_loader.h"
 #include "app/reading_pane_win32.h"
@@ -31,7 +32,10 @@ bool ShowLessonText(char* text) {
 }  // namespace
 
 bool ShowNewDayLesson(HWND owner, char* text, AbsoluteDay previous) {
-    if (text != nullptr && ShowLessonText(text)) return true;
+    if (text != nullptr && ShowLessonText(text)) {
+        AnnounceNewDay();
+        return true;
+    }
     SetCurrentDay(previous, false);
     ShowMessage(owner, L"Could not access the\r\nThe lesson for the selected day", L"Error", MB_ICONWARNING);
     return false;

@@ -17,7 +17,7 @@ void GoToDay(HWND window, AbsoluteDay day);
 void GoToNeighbourDay(HWND window, int step);
 
 // Shows `text`, the lesson of the day just made current, from the top; the
-// pane adopts it. When there is no text or the pane cannot lay it out, the
+// pane adopts it and screen readers hear of the new day. When there is no text or the pane cannot lay it out, the
 // day `previous` comes back, the same warning is shown, owned by `owner`,
 // and the result is false.
 bool ShowNewDayLesson(HWND owner, char* text, AbsoluteDay previous);

@@ -6,6 +6,8 @@
 #include "app/app_state.h"
 #include "app/commands_win32.h"
 #include "app/day_navigation_win32.h"
+#include "app/high_contrast_win32.h"
+#include "app/pane_automation_win32.h"
 #include "app/scroll_input.h"
 #include "app/settings.h"
 #include "app/settings_win32.h"
@@ -37,11 +39,13 @@ void ScrollPane(HWND window, int32_t lines) {
 void OnCreate(HWND window) {
     g_app.mainWindow = window;
     g_app.dpi = WindowDpi(window);
+    RefreshScreenColours();
     g_app.toolbar = CreateMainToolbar(window);
     OpenReadingPane(window);
 }
 
 void OnDestroy(HWND window) {
+    ClosePaneAccessibility(window);
     CloseReadingPane(window);
     DestroyWindow(g_app.toolbar);
     g_app.toolbar = nullptr;
@@ -62,6 +66,12 @@ void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     RescaleReadingPane(window, topOffset);
+}
+
+// High contrast turned on or off, or the system's colours changed while it
+// is on: everything is painted again in the colours now in force.
+void OnColoursChanged(HWND window) {
+    if (RefreshScreenColours()) InvalidateRect(window, nullptr, TRUE);
 }
 
 // After a log-off or shut-down the process ends without WM_DESTROY: what the
@@ -145,6 +155,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEWHEEL:
         ScrollPane(window, WheelLines(GET_WHEEL_DELTA_WPARAM(wParam)));
         return 0;
+    case WM_GETOBJECT: return AnswerGetObject(window, wParam, lParam);
+    case WM_ERASEBKGND:
+        if (EraseInScreenColours(window, reinterpret_cast<HDC>(wParam))) return 1;
+        break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: OnColoursChanged(window); break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

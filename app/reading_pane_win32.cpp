@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/high_contrast_win32.h"
 #include "app/modal_win32.h"
+#include "app/pane_automation_win32.h"
 #include "lessons/lesson_loader.h"
 #include "view/display_scale.h"
 #include "view/gdi_surface_win32.h"
@@ -75,12 +77,16 @@ bool ScrollBarComesOrGoes(HWND window) {
     return shown != (g_app.pane->lastTopLine > 0);
 }
 
-// The grey strip, then the caption drawn transparently over it.
+// The grey strip, then the caption drawn transparently over it (in the
+// system's colours: a button's face and text).
 void PaintCaptionStrip(HDC dc) {
     const Rect32& strip = g_app.captionStrip;
-    FillFrame(dc, strip.left, strip.top, strip.width, strip.height, LTGRAY_BRUSH);
+    DrawingSurface surface = ScreenSurface(dc);
+    FillFrame(&surface, {strip.left, strip.top, strip.width, strip.height}, kLightGreyBrush, ColourRole::Face);
     SetBkMode(dc, TRANSPARENT);
+    const COLORREF ink = SetTextColor(dc, RoleColour(&surface, ColourRole::FaceInk, GetTextColor(dc)));
     DrawCaption(dc);
+    SetTextColor(dc, ink);
 }
 
 }  // namespace
@@ -93,7 +99,7 @@ int ToolbarHeight() {
 
 int OpenReadingPane(HWND window) {
     HDC dc = GetDC(window);
-    g_paneSurface = GdiSurface(dc);
+    g_paneSurface = ScreenSurface(dc);
     g_paneSurface.dpi = g_app.dpi;
     CreateCaptionFont();
     const ViewFrame frame = PlaceCaptionStrip(window, dc);
@@ -134,6 +140,7 @@ void OnPaneResize(HWND window, LPARAM clientSize) {
 }
 
 void UpdateScrollBar(HWND window) {
+    AnnouncePanePosition();
     if (!PaneHasScrollBar()) return;
     const uint16_t last = g_app.pane->lastTopLine;
     const uint16_t top = g_app.pane->topLine;
@@ -187,8 +194,9 @@ void PaintWindow(HDC dc, HWND window, uint32_t flags) {
         RECT client{};
         GetClientRect(window, &client);
         if (g_app.toolbar != nullptr) client.top += ToolbarHeight() - 1;
-        FillFrame(target, client.left, client.top, client.right - client.left, client.bottom - client.top,
-                  WHITE_BRUSH);
+        DrawingSurface surface = ScreenSurface(target);
+        FillFrame(&surface, {client.left, client.top, client.right - client.left, client.bottom - client.top},
+                  kWhiteBrush, ColourRole::Page);
     }
     // The text goes onto the pane's own context, not the one of this paint.
     if (flags & kPaintText) PaintText(g_app.pane, (flags & kPaintErase) != 0);

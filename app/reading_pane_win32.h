@@ -24,8 +24,10 @@ int OpenReadingPane(HWND window);
 // client size (lParam) and lays the lesson out again.
 void OnPaneResize(HWND window, LPARAM clientSize);
 
-// The vertical scroll bar follows the pane's range and position (nothing when
-// Flags asks for no scroll bar, or when the bar shows them already).
+// Every move of the pane ends here: screen readers hear when the line at its
+// top moved, then the vertical scroll bar follows the pane's range and
+// position (nothing when Flags asks for no scroll bar, or when the bar shows
+// them already).
 void UpdateScrollBar(HWND window);
 
 // Paints the window (null: the main window) outside WM_PAINT, then updates

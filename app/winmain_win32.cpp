@@ -1,6 +1,7 @@
 // The program's entry point: the platform check, the gutter setting,
 // start-up and the one message loop.
 #include <windows.h>
+#include <objbase.h>
 
 #include "app/app_state.h"
 #include "app/modal_win32.h"
@@ -35,7 +36,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         return -1;
     }
     g_app.SurroundingGutter = LoadSurroundingGutter();
-    if (InitInstance(showCommand) == nullptr) return 0;
+    // A single-threaded apartment: screen readers' calls into the pane's
+    // objects arrive through this thread's message loop.
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    if (InitInstance(showCommand) == nullptr) {
+        if (com) CoUninitialize();
+        return 0;
+    }
 
     // Loaded once the window is shown; modal dialogs run their own loops,
     // where these are inactive.
@@ -47,5 +54,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
             DispatchMessageW(&message);
         }
     }
+    if (com) CoUninitialize();
     return static_cast<int>(message.wParam);
 }

@@ -16,7 +16,8 @@ add_library(varidel STATIC ${VARIDEL_CORE_SOURCES} ${VARIDEL_WIN32_SOURCES})
 target_include_directories(varidel PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(varidel PUBLIC UNICODE _UNICODE)
 target_include_directories(varidel PUBLIC ${CMAKE_SOURCE_DIR}/resources)
-target_link_libraries(varidel PUBLIC comctl32 comdlg32 gdi32 user32 advapi32 shell32 winspool)
+target_link_libraries(varidel PUBLIC comctl32 comdlg32 gdi32 user32 advapi32 shell32 winspool
+                      oleacc ole32 oleaut32 uuid)
 
 add_executable(Varidel WIN32 app/winmain_win32.cpp resources/varidel.rc)
 target_link_libraries(Varidel PRIVATE varidel)

@@ -3,6 +3,7 @@
 // once after every change as well as when painted.
 #include "dialogs/calendar_dialog_win32.h"
 
+#include "app/high_contrast_win32.h"
 #include "app/modal_win32.h"
 #include "dialogs/calendar_paint.h"
 #include "dialogs/calendar_view.h"
@@ -33,7 +34,7 @@ HFONT CreateCalendarFont(int32_t dpi) {
 void OnInitDialog(HWND dialog) {
     // The dialog manager made this font from the template and deletes it.
     g_calendar.labelFont = reinterpret_cast<SurfaceFont*>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-    DrawingSurface surface = GdiSurface(GetDC(dialog));
+    DrawingSurface surface = ScreenSurface(GetDC(dialog));
     surface.dpi = WindowDpi(dialog);
     // The GDI surface's fonts are HFONTs.
     g_calendar.font = reinterpret_cast<SurfaceFont*>(CreateCalendarFont(surface.dpi));

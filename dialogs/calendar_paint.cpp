@@ -35,16 +35,17 @@ void RestoreFont(DrawingSurface* dc, SurfaceFont* previous) {
 void DrawLabel(DrawingSurface* dc, const char* text, int32_t count, const ViewFrame& box,
                bool highlighted) {
     DrawColouredRun(dc, text, count, box.left, box.top, box.width, box.height,
-                    highlighted ? kColourWhite : kColourBlack,
-                    highlighted ? kColourBlack : kColourWhite);
+                    highlighted ? RoleColour(dc, ColourRole::MarkInk, kColourWhite)
+                                : RoleColour(dc, ColourRole::Ink, kColourBlack),
+                    highlighted ? RoleColour(dc, ColourRole::Mark, kColourBlack)
+                                : RoleColour(dc, ColourRole::Page, kColourWhite));
 }
 
 // The labels are in the dialog's font, which sets the dialog's size, so
 // that they fit their buttons whatever that font is.
 void DrawMonthButton(CalendarView* view, const MonthButton& button, bool highlighted) {
     DrawingSurface* dc = &view->surface;
-    dc->ops->drawBox(dc->handle, button.left + 1, button.top + 1, button.right - 1,
-                     button.bottom - 1, highlighted);
+    DrawBox(dc, button.left + 1, button.top + 1, button.right - 1, button.bottom - 1, highlighted);
     const ViewFrame box{button.left + 1, button.top + 1, button.right - button.left - 1,
                         button.bottom - button.top - 1};
     SurfaceFont* previous = SelectFont(dc, view->labelFont);
@@ -59,7 +60,7 @@ void DrawMonthButtons(CalendarView* view) {
         // and "II".
         const MonthButton& adar = view->buttons[11];
         FillFrame(dc, {view->layout.adarSplit - 1, adar.top + 1, 2, adar.bottom - adar.top - 2},
-                  kDialogFaceBrush);
+                  kDialogFaceBrush, ColourRole::Face);
     }
     for (int i = 0; i < kMonthButtonEntries && view->buttons[i].label != nullptr; ++i) {
         DrawMonthButton(view, view->buttons[i], false);
@@ -90,8 +91,7 @@ void DrawGrid(CalendarView* view) {
         for (int32_t column = 0; column < 7; ++column) {
             const int32_t x = layout.gridLeft + column * layout.cellWidth;
             const int32_t y = layout.gridTop + row * layout.cellHeight;
-            dc->ops->drawBox(dc->handle, x, y, x + layout.cellWidth + 1, y + layout.cellHeight + 1,
-                             false);
+            DrawBox(dc, x, y, x + layout.cellWidth + 1, y + layout.cellHeight + 1, false);
         }
     }
     SurfaceFont* previous = SelectFont(dc, view->font);
@@ -102,7 +102,7 @@ void DrawGrid(CalendarView* view) {
         // The line under the fifth week stays.
         FillFrame(dc, {layout.gridLeft, layout.gridTop + 6 * layout.cellHeight + 1, layout.gridWidth,
                        layout.cellHeight},
-                  kDialogFaceBrush);
+                  kDialogFaceBrush, ColourRole::Face);
     }
     for (int32_t day = 1; day <= view->monthLength; ++day) DrawDayLabel(dc, view, day, false);
     view->weekRows = static_cast<uint8_t>(rows);
@@ -112,7 +112,8 @@ void DrawGrid(CalendarView* view) {
 // Text in a white box with a one-pixel black frame, on the header line.
 void DrawFramedText(DrawingSurface* dc, const CalendarLayout& layout, const char* text,
                     int32_t count, int32_t x, int32_t width) {
-    FillFrame(dc, {x - 1, layout.headerTop - 1, width + 2, layout.headerHeight + 2}, kBlackBrush);
+    FillFrame(dc, {x - 1, layout.headerTop - 1, width + 2, layout.headerHeight + 2}, kBlackBrush,
+              ColourRole::Ink);
     DrawLabel(dc, text, count, {x, layout.headerTop, width, layout.headerHeight}, false);
 }
 
@@ -187,7 +188,11 @@ void DrawCalendarDayCell(CalendarView* view, int32_t day, bool highlighted) {
     const ViewFrame inside{layout.gridLeft + cell.column * layout.cellWidth + 1,
                            layout.gridTop + (cell.week + 1) * layout.cellHeight + 1,
                            layout.cellWidth - 1, layout.cellHeight - 1};
-    FillFrame(dc, inside, highlighted ? kBlackBrush : kWhiteBrush);
+    if (highlighted) {
+        FillFrame(dc, inside, kBlackBrush, ColourRole::Mark);
+    } else {
+        FillFrame(dc, inside, kWhiteBrush, ColourRole::Page);
+    }
     SurfaceFont* previous = SelectFont(dc, view->font);
     DrawDayLabel(dc, view, day, highlighted);
     RestoreFont(dc, previous);

@@ -1,6 +1,8 @@
 // Drawing the calendar dialog on its surface: the month buttons, the day
 // grid, the month and day on view highlighted, and the year line with its
-// arrows, each drawn only when the redraw flags ask for it.
+// arrows, each drawn only when the redraw flags ask for it. On a surface that
+// draws in the system's colours, black and white become the window's text
+// and background, and what is highlighted takes the highlight's colours.
 #pragma once
 
 #include <cstdint>

@@ -11,8 +11,18 @@
 namespace {
 
 // The box's rings from the outside in, each a line wide (a pixel at 96
-// pixels per inch); the yellow inside starts five lines in.
-constexpr uint32_t kRings[] = {kColourRed, kColourRed, kColourWhite, kColourBlue, kColourBlue};
+// pixels per inch); the yellow inside starts five lines in. In the system's
+// colours the rings are ink with one of page between, and the inside is
+// marked.
+struct Ring {
+    uint32_t colour;
+    ColourRole role;
+};
+constexpr Ring kRings[] = {{kColourRed, ColourRole::Ink},
+                           {kColourRed, ColourRole::Ink},
+                           {kColourWhite, ColourRole::Page},
+                           {kColourBlue, ColourRole::Ink},
+                           {kColourBlue, ColourRole::Ink}};
 constexpr int32_t kRingCount = sizeof kRings / sizeof kRings[0];
 // Room around the text at 96 pixels per inch: the rings, and a line's height
 // plus eight pixels across; the rings, and two more pixels below them, down
@@ -44,16 +54,19 @@ BoxLine Measure(DrawingSurface* dc, const char* body, int32_t frameWidth) {
     return line;
 }
 
-// Nested fills from the outside in leave each ring `ring` pixels wide.
-void DrawRings(DrawingSurface* dc, ViewFrame box, int32_t ring) {
-    for (uint32_t colour : kRings) {
+// Nested fills from the outside in leave each ring `thickness` pixels wide.
+void DrawRings(DrawingSurface* dc, ViewFrame box, int32_t thickness) {
+    for (const Ring& ring : kRings) {
         if (box.width > 0 && box.height > 0) {
-            dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height, colour);
+            dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height,
+                                RoleColour(dc, ring.role, ring.colour));
         }
-        box = {box.left + ring, box.top + ring, box.width - 2 * ring, box.height - 2 * ring};
+        box = {box.left + thickness, box.top + thickness, box.width - 2 * thickness,
+               box.height - 2 * thickness};
     }
     if (box.width > 0 && box.height > 0) {
-        dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height, kColourYellow);
+        dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height,
+                            RoleColour(dc, ColourRole::Mark, kColourYellow));
     }
 }
 
@@ -88,7 +101,8 @@ void DrawSearchContextBox(TextView* view) {
     const ViewFrame inner{box.left + rings, box.top + rings, box.width - 2 * rings, box.height - 2 * rings};
     for (int32_t i = 0; i < count; ++i) {
         DrawColouredRun(dc, lines[i].text, lines[i].count, inner.left + (inner.width - lines[i].width) / 2,
-                        inner.top + i * h, lines[i].width, h, kColourRed, kColourYellow);
+                        inner.top + i * h, lines[i].width, h, RoleColour(dc, ColourRole::MarkInk, kColourRed),
+                        RoleColour(dc, ColourRole::Mark, kColourYellow));
     }
     if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
 }

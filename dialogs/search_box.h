@@ -9,5 +9,7 @@
 // title style) and the subtitle (the heading that follows it, or a heading
 // that opens the lesson), red on yellow, each cut to the frame's width,
 // inside two red rings, one white and two blue, centred across the bottom of
-// the frame. Nothing when the lesson has neither, or the view no text.
+// the frame. Nothing when the lesson has neither, or the view no text. In
+// the system's colours the text is the highlight's, and the rings ink and
+// page.
 void DrawSearchContextBox(TextView* view);

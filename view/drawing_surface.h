@@ -75,6 +75,18 @@ struct SurfaceOps {
                        uint32_t colour);
 };
 
+// The system's colours, which a screen surface draws with in place of the
+// fixed ones while the system's high-contrast mode is on.
+struct ColourScheme {
+    bool system;             // false: every part keeps its fixed colours
+    uint32_t window;         // page backgrounds
+    uint32_t windowText;     // text, titles, rules, outlines
+    uint32_t highlight;      // what is marked: a match, the chosen day and month
+    uint32_t highlightText;
+    uint32_t buttonFace;     // the date strip, dialog faces
+    uint32_t buttonText;     // the caption on the date strip
+};
+
 struct DrawingSurface {
     const SurfaceOps* ops;
     void* handle;  // the HDC on GDI; the recorder in the tests
@@ -83,7 +95,31 @@ struct DrawingSurface {
     // 0 elsewhere (paper, the tests' recorder): fonts follow the device's
     // own resolution and sizes stay as given.
     int32_t dpi;
+    const ColourScheme* colours = nullptr;  // none: the fixed colours (paper, tests)
 };
+
+// What a colour is for. On a surface that draws in the system's colours each
+// role takes the system's colour for it; elsewhere every part keeps its
+// fixed colour.
+enum class ColourRole { Page, Ink, Mark, MarkInk, Face, FaceInk };
+
+inline bool DrawsSystemColours(const DrawingSurface* dc) { return dc->colours != nullptr && dc->colours->system; }
+
+// The colour `role` draws with on `dc`: `fixed`, or the system's colour for
+// the role.
+inline uint32_t RoleColour(const DrawingSurface* dc, ColourRole role, uint32_t fixed) {
+    if (!DrawsSystemColours(dc)) return fixed;
+    const ColourScheme& c = *dc->colours;
+    switch (role) {
+    case ColourRole::Page: return c.window;
+    case ColourRole::Ink: return c.windowText;
+    case ColourRole::Mark: return c.highlight;
+    case ColourRole::MarkInk: return c.highlightText;
+    case ColourRole::Face: return c.buttonFace;
+    case ColourRole::FaceInk: return c.buttonText;
+    }
+    return fixed;
+}
 
 // The resolution a surface's fonts are sized for.
 inline int32_t SurfaceFontDpi(const DrawingSurface* surface) {

@@ -126,6 +126,5 @@ int32_t DrawColouredRun(HDC dc, const char* text, int32_t count, int32_t x, int3
 }
 
 void FillFrame(HDC dc, int32_t left, int32_t top, int32_t width, int32_t height, int stockBrush) {
-    DrawingSurface surface = GdiSurface(dc);
-    FillFrame(&surface, ViewFrame{left, top, width, height}, stockBrush);
+    FillRectOn(dc, left, top, width, height, stockBrush);
 }

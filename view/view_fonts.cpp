@@ -84,7 +84,9 @@ SurfaceFont* SelectStyleFont(TextView* view, uint32_t request) {
     FontCacheEntry* entry = CachedFont(view, key);
     DrawingSurface* dc = view->dc;
     SurfaceFont* previous = dc->ops->selectFont(dc->handle, entry != nullptr ? entry->font : nullptr);
-    if (request & kRequestColour) dc->ops->setTextColour(dc->handle, StyleColour(key));
+    if (request & kRequestColour) {
+        dc->ops->setTextColour(dc->handle, RoleColour(dc, ColourRole::Ink, StyleColour(key)));
+    }
     return previous;
 }
 

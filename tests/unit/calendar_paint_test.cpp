@@ -21,9 +21,10 @@ struct RecordedCalendar {
     Recorder recorder;
     CalendarView view{};
 
-    explicit RecordedCalendar(HebrewDate start) {
+    explicit RecordedCalendar(HebrewDate start, const ColourScheme* colours = nullptr) {
         recorder.cellHeightByRequest[kCalendarFontHeight] = kCalendarFontHeight;
         DrawingSurface surface = recorder.surface();
+        surface.colours = colours;
         surface.ops->selectFont(surface.handle, surface.ops->createFont(surface.handle, u"System", 0, 0));
         view.font = surface.ops->createFont(surface.handle, u"", kCalendarFontHeight, kCalendarFontWeight);
         view.labelFont = surface.ops->createFont(surface.handle, u"System", 8, 0);
@@ -141,4 +142,25 @@ TEST(CalendarPaint, TheArrowsStayWhileTheYearGrowsADigit) {
         if (call.kind == DrawKind::Text && call.y == 2) header.push_back(call.text + std::to_string(call.x));
     }
     EXPECT_EQ(header, (std::vector<std::string>{" 10000 132", "  <<  78", "  >>  194"}));
+}
+
+// High contrast: boxes, cells, frames and labels in the window's colours, the
+// month and day on view in the highlight's, the repairs in the face colour;
+// no stock brush, box or rule keeps its fixed colour.
+TEST(CalendarPaint, InTheSystemsColoursEveryPartTakesTheColourOfItsRole) {
+    const ColourScheme& system = kTestSystemColours;
+    RecordedCalendar c(kTishrei15, &system);
+    EXPECT_EQ(ColoursDrawn(c.recorder.calls),
+              (std::set<uint32_t>{system.window, system.windowText, system.highlight, system.highlightText}));
+    bool dayMarked = false;
+    for (const DrawCall& call : c.recorder.calls) {
+        dayMarked |= call.kind == DrawKind::ColourFill && call.fill == system.highlight && Where(call) == Box{181, 198, 39, 29};
+    }
+    EXPECT_TRUE(dayMarked) << "the 15th's cell";
+    RecordedCalendar sixWeeks({5, 1, 5781}, &system);
+    sixWeeks.recorder.calls.clear();
+    NavigateCalendarByKey(&sixWeeks.view, kKeyRight);  // six weeks to five: the sixth row is cleared
+    const std::set<uint32_t> repaired = ColoursDrawn(sixWeeks.recorder.calls);
+    EXPECT_EQ(repaired.count(system.buttonFace), 1u);
+    EXPECT_EQ(repaired.count(kFixedColours), 0u);
 }

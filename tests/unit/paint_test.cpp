@@ -126,6 +126,27 @@ TEST(Paint, TitlesAreBlueAndTheColourIsRestored) {
     EXPECT_EQ(f.recorder.selected, selectedBefore);
 }
 
+// High contrast: the page, the text (titles too), the rule and the highlight
+// take the system's colours, and the context's colours come back after.
+TEST(Paint, InTheSystemsColoursEachPartTakesTheColourOfItsRole) {
+    const ColourScheme& system = kTestSystemColours;
+    ViewFixture f(0, 0, 400, 400);
+    f.surface.colours = &system;
+    f.recorder.textColour = Rgb(1, 2, 3);
+    ASSERT_EQ(f.Lay(LessonText{}.Para(0xCC, 0, "Title").Para(0x47, 100, "").Para(0x01, 0, "body text")), kLayoutDone);
+    f.view->highlightStart = 13;  // "body"
+    f.view->highlightEnd = 17;
+    ASSERT_EQ(PaintText(f.view, true), 0);
+    EXPECT_EQ(ColoursDrawn(f.recorder.calls),
+              (std::set<uint32_t>{system.window, system.windowText, system.highlight, system.highlightText}));
+    const DrawCall& mark = f.recorder.calls.back();
+    EXPECT_EQ((std::vector<uint32_t>{mark.textColour, mark.backColour}),
+              (std::vector<uint32_t>{system.highlightText, system.highlight}));
+    EXPECT_EQ(mark.text, "body");
+    EXPECT_EQ((std::vector<uint32_t>{f.recorder.textColour, f.recorder.backColour}),
+              (std::vector<uint32_t>{Rgb(1, 2, 3), 0xFFFFFF}));
+}
+
 TEST(Paint, LabelWiderThanItsColumnIsCut) {
     ViewFixture f(0, 0, 400, 400);
     ASSERT_EQ(f.Lay(LessonText{}.Para(0x81, 0x40, "12. text")), kLayoutDone);  // column 8: one byte

@@ -141,3 +141,18 @@ int Recorder::liveFonts() const {
     for (const RecordedFont& font : fonts) live += font.deleted ? 0 : 1;
     return live;
 }
+
+std::set<uint32_t> ColoursDrawn(const std::vector<DrawCall>& calls) {
+    std::set<uint32_t> colours;
+    for (const DrawCall& call : calls) {
+        switch (call.kind) {
+        case DrawKind::Text:
+            colours.insert(call.textColour);
+            colours.insert(call.backColour);
+            break;
+        case DrawKind::ColourFill: colours.insert(call.fill); break;
+        default: colours.insert(kFixedColours); break;
+        }
+    }
+    return colours;
+}

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,3 +52,11 @@ struct Recorder {
     std::vector<DrawCall> texts() const;  // the Text calls only
     int liveFonts() const;
 };
+
+// System colours for the tests, a colour of its own for each role.
+constexpr ColourScheme kTestSystemColours{true, 0x010101, 0x020202, 0x030303, 0x040404, 0x050505, 0x060606};
+// What a stock brush, a box or a rule (fixed colours all) counts as in
+// ColoursDrawn.
+constexpr uint32_t kFixedColours = 0xFFFFFFFF;
+// The colours the calls drew with: text and its background, colour fills.
+std::set<uint32_t> ColoursDrawn(const std::vector<DrawCall>& calls);

@@ -69,3 +69,22 @@ TEST(SearchContextBox, TitleAndSubtitleStandCentredInRingsAtTheFrameBottom) {
         EXPECT_EQ(f.recorder.selected, ownIndex) << c.what << ": the font before is selected back";
     }
 }
+
+// High contrast: ink rings round a page ring, the inside and the text in the
+// highlight's colours.
+TEST(SearchContextBox, InTheSystemsColoursTheBoxTakesTheColoursOfItsRoles) {
+    const ColourScheme& system = kTestSystemColours;
+    ViewFixture f(10, 20, 400, 300);
+    f.surface.colours = &system;
+    ASSERT_EQ(f.Lay(LessonText{}.Para(kStyleTitle, 0, "Purim")), kLayoutDone);
+    f.recorder.calls.clear();
+    DrawSearchContextBox(f.view);
+    std::vector<uint32_t> drawn;
+    for (const DrawCall& call : f.recorder.calls) {
+        drawn.push_back(call.kind == DrawKind::ColourFill ? call.fill : call.textColour);
+        if (call.kind == DrawKind::Text) drawn.push_back(call.backColour);
+    }
+    EXPECT_EQ(drawn, (std::vector<uint32_t>{system.windowText, system.windowText, system.window, system.windowText,
+                                            system.windowText, system.highlight, system.highlightText,
+                                            system.highlight}));
+}
