@@ -53,11 +53,12 @@ SAFEARRAY* RangeArray(PaneElement* element, TextSpan span) {
 
 class PaneElement final : public IRawElementProviderSimple, public ITextProvider, public IValueProvider {
 public:
-    explicit PaneElement(HWND window) : window(window), announcedName(CaptionText()) {}
+    explicit PaneElement(HWND window)
+        : window(window), announcedName(CaptionText()), announcedCaret(TopLineCaret(g_app.pane, CurrentText()).start) {}
 
     HWND window;                   // null once the window is gone
     std::u16string announcedName;  // the name readers were last told of
-    int32_t announcedCaret = -1;   // where the selection was last said to be
+    int32_t announcedCaret;        // where the selection was last said to be
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** result) override {
         if (result == nullptr) return E_POINTER;

@@ -8,7 +8,9 @@ set -e
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 export WINEPREFIX="${VARIDEL_WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko prompts; a program that faults ends instead of waiting in
+# the debugger.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
 XVFB_PID=""
 cleanup() {

@@ -1,0 +1,157 @@
+// High contrast on the screen: with the query replaced (wine always says it
+// is off) and the system's colours set in this process, the main window's
+// own procedure erases and paints the pane, its title, rule and highlight,
+// and the date strip in those colours; with it off, in the fixed colours
+// whatever the system's are.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/high_contrast_win32.h"
+#include "app/main_window_win32.h"
+#include "app/pane_automation_win32.h"
+#include "app/reading_pane_win32.h"
+#include "lessons/lesson_key.h"
+#include "lessons/lesson_platform_win32.h"
+#include "tests/win/program_resources.h"
+
+namespace {
+
+// The main window's procedure, but for its birth and death, which start and
+// end the whole program.
+LRESULT CALLBACK PaneWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE || message == WM_DESTROY) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return MainWindowProc(window, message, wParam, lParam);
+}
+
+// Colours that neither the fixed ones nor a blend of two of these can be.
+const int kElements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE,
+                         COLOR_BTNTEXT};
+const COLORREF kSystem[] = {RGB(0, 0, 96), RGB(0, 255, 128), RGB(128, 0, 128), RGB(255, 128, 0), RGB(64, 32, 0),
+                            RGB(224, 224, 224)};
+
+// The system's colours of kElements as the test wants them, put back after.
+class SystemColours {
+public:
+    SystemColours() {
+        for (size_t i = 0; i < 6; ++i) saved_[i] = GetSysColor(kElements[i]);
+        SetSysColors(6, kElements, kSystem);
+    }
+    ~SystemColours() { SetSysColors(6, kElements, saved_); }
+
+private:
+    COLORREF saved_[6];
+};
+
+bool g_highContrast = false;
+bool HighContrastForTest() { return g_highContrast; }
+
+// 0x00RRGGBB pixels of the client area, counted by colour.
+std::map<uint32_t, int> CountColours(HWND window, const RECT& area) {
+    HDC windowDc = GetDC(window);
+    std::map<uint32_t, int> counts;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF c = GetPixel(windowDc, x, y);
+            ++counts[(GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c)];
+        }
+    }
+    ReleaseDC(window, windowDc);
+    return counts;
+}
+
+uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+
+TEST(HighContrast, ThePaneAndTheStripDrawInTheSystemsColoursOnlyWhenItIsOn) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = PaneWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = L"HighContrastTest";
+    RegisterClassW(&windowClass);
+    const SystemColours colours;
+    SetHighContrastQuery(HighContrastForTest);
+
+    const struct {
+        bool on;
+        uint32_t page, ink, title, mark, markInk, strip, stripInk;
+    } cases[] = {
+        {false, 0xFFFFFF, 0x000000, 0x0000FF, 0xFFFF00, 0x0000FF, 0xC0C0C0, 0x000000},
+        {true, Rgb(kSystem[0]), Rgb(kSystem[1]), Rgb(kSystem[1]), Rgb(kSystem[2]), Rgb(kSystem[3]), Rgb(kSystem[4]),
+         Rgb(kSystem[5])},
+    };
+    HMODULE program = OpenProgramResources();
+    ASSERT_NE(program, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.on ? "high contrast on" : "high contrast off");
+        g_app = AppState{};
+        SetLessonResourceModule(program);
+        g_app.Flags = kDefaultFlags & ~kFlagScrollBar;  // a bar coming or going would lay out again
+        g_app.Lesson = MakeLessonKey(7, 1);
+        std::strcpy(g_app.caption, "27 Kislev, 5787");
+        g_highContrast = c.on;
+        HWND window = CreateWindowExW(0, L"HighContrastTest", L"Pane", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(window, nullptr);
+        g_app.mainWindow = window;
+        ASSERT_EQ(OpenReadingPane(window), 0);
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+        // A title, a rule as wide as the frame and "body text", with "body"
+        // highlighted.
+        const std::string lesson = std::string("\xCC\0Title title title\0", 20) + std::string("\xC7\xD2\0", 3) +
+                                   std::string("\x81\0body text\0\0", 13);
+        char* text = static_cast<char*>(malloc(lesson.size()));
+        memcpy(text, lesson.data(), lesson.size());
+        ASSERT_EQ(LayoutText(g_app.pane, text, true), kLayoutDone);
+        g_app.pane->highlightStart = 25;
+        g_app.pane->highlightEnd = 29;
+        // What the system sends after its colours change; the window
+        // repaints itself, erase and all.
+        SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+        InvalidateRect(window, nullptr, TRUE);
+        UpdateWindow(window);
+
+        const ViewFrame& f = g_app.pane->frame;
+        const std::map<uint32_t, int> pane = CountColours(window, {f.left, f.top, f.left + f.width, f.top + f.height});
+        const Rect32& s = g_app.captionStrip;
+        const std::map<uint32_t, int> strip = CountColours(window, {s.left, s.top, s.left + s.width, s.top + s.height});
+        RECT client{};
+        GetClientRect(window, &client);
+        const std::map<uint32_t, int> whole = CountColours(window, client);
+        const auto count = [](const std::map<uint32_t, int>& counts, uint32_t colour) {
+            const auto found = counts.find(colour);
+            return found == counts.end() ? 0 : found->second;
+        };
+        EXPECT_GT(count(pane, c.page), f.width * f.height / 2);
+        EXPECT_GT(count(pane, c.ink), 20) << "the rule and the body text";
+        EXPECT_GT(count(pane, c.title), 20);
+        EXPECT_GT(count(pane, c.mark), 20);
+        EXPECT_GT(count(pane, c.markInk), 5);
+        EXPECT_GT(count(strip, c.strip), s.width * s.height / 2);
+        EXPECT_GT(count(strip, c.stripInk), 20) << "the caption";
+        // Nothing of the other scheme shows anywhere in the client area.
+        const auto& other = c.on ? cases[0] : cases[1];
+        for (uint32_t colour : {other.page, other.title, other.mark, other.strip}) {
+            EXPECT_EQ(count(whole, colour), 0) << std::hex << colour;
+        }
+        ClosePaneAccessibility(window);
+        CloseReadingPane(window);
+        DestroyTextView(g_app.pane, true);
+        DestroyWindow(window);
+    }
+    SetHighContrastQuery(nullptr);
+    SetLessonResourceModule(nullptr);
+    FreeLibrary(program);
+    g_app = AppState{};
+}
+
+}  // namespace
