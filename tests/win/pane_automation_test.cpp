@@ -184,23 +184,6 @@ TEST_F(PaneAutomationTest, TheDocumentReadsTheLessonAsCopyPutsItOnTheClipboard) 
     EXPECT_EQ(FromBstr(whole), copied);
     EXPECT_EQ(value->SetValue(L"changed"), kInvalidOperation);
     value->Release();
-
-    IAccessible* accessible = PaneAccessible(window_);
-    ASSERT_NE(accessible, nullptr);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    VARIANT role{};
-    VARIANT state{};
-    EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
-    EXPECT_EQ(FromBstr(name), u"27 Kislev, 5787");
-    EXPECT_EQ(accessible->get_accRole(self, &role), S_OK);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_DOCUMENT);
-    EXPECT_EQ(accessible->get_accState(self, &state), S_OK);
-    EXPECT_EQ(state.lVal & (STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE),
-              STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE);
-    accessible->Release();
 }
 
 // Short paragraphs, so that each is one line of the pane in any face.
