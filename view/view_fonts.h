@@ -28,8 +28,8 @@ int32_t FontHeightForPoints(int32_t points, int32_t pixelsPerInch);
 
 // Selects the font of the request's key into the view's surface (building it
 // when needed) and, with kRequestColour, the key's text colour (in the
-// system's colours: the window text's). Returns the
-// font selected before; null when view is none.
+// system's colours: the window text's). Returns the font selected before;
+// null when view is none.
 SurfaceFont* SelectStyleFont(TextView* view, uint32_t request);
 
 // With settings: takes them and rebuilds every cached font; the caller lays
