@@ -6,6 +6,7 @@
 #include <new>
 
 #include "app/app_state.h"
+#include "app/com_object_win32.h"
 #include "app/pane_text.h"
 
 namespace {
@@ -19,7 +20,7 @@ BSTR ToBstr(const std::u16string& text) {
     return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), static_cast<UINT>(text.size()));
 }
 
-class PaneObject final : public IAccessible {
+class PaneObject final : public ComObject<IAccessible> {
 public:
     PaneObject(HWND window, IAccessible* standard) : window_(window), standard_(standard) {}
 
@@ -38,12 +39,6 @@ public:
         *result = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
     }
 
     // Clients call the object's methods directly, not through IDispatch.
@@ -145,7 +140,6 @@ private:
         return S_OK;
     }
 
-    LONG refs_ = 1;
     HWND window_;            // null once the window is gone
     IAccessible* standard_;  // the standard object of the window's client
 };

@@ -8,6 +8,7 @@
 
 #include "app/app_state.h"
 #include "app/automation_api_win32.h"
+#include "app/com_object_win32.h"
 #include "app/pane_accessible_win32.h"
 #include "app/pane_text.h"
 #include "app/reading_pane_win32.h"
@@ -51,7 +52,7 @@ SAFEARRAY* RangeArray(PaneElement* element, TextSpan span) {
     return array;
 }
 
-class PaneElement final : public IRawElementProviderSimple, public ITextProvider, public IValueProvider {
+class PaneElement final : public ComObject<IRawElementProviderSimple, ITextProvider, IValueProvider> {
 public:
     explicit PaneElement(HWND window)
         : window(window), announcedName(CaptionText()), announcedCaret(TopLineCaret(g_app.pane, CurrentText()).start) {}
@@ -74,12 +75,6 @@ public:
         }
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
     }
 
     // The calls come on the window's thread through COM, as the window's
@@ -158,7 +153,6 @@ private:
         return *result != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
-    LONG refs_ = 1;
 };
 
 HRESULT PaneElement::GetPropertyValue(PROPERTYID property, VARIANT* result) {
@@ -202,7 +196,7 @@ HRESULT PaneElement::RangeFromPoint(UiaPoint point, ITextRangeProvider** result)
 
 // A range of the pane's text. Its span is kept as offsets and put inside
 // the lesson shown whenever it is used.
-class PaneRange final : public ITextRangeProvider {
+class PaneRange final : public ComObject<ITextRangeProvider> {
 public:
     PaneRange(PaneElement* element, TextSpan span) : element_(element), span_(span) { element_->AddRef(); }
     ~PaneRange() { element_->Release(); }
@@ -213,15 +207,9 @@ public:
         if (id != __uuidof(IUnknown) && id != __uuidof(ITextRangeProvider) && id != kPaneRangeId) {
             return E_NOINTERFACE;
         }
-        *result = this;
+        *result = static_cast<ITextRangeProvider*>(this);
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
     }
 
     HRESULT STDMETHODCALLTYPE Clone(ITextRangeProvider** result) override { return Give(result, span_); }
@@ -331,12 +319,11 @@ private:
     PaneRange* Ours(ITextRangeProvider* range) const {
         void* ours = nullptr;
         if (range == nullptr || FAILED(range->QueryInterface(kPaneRangeId, &ours))) return nullptr;
-        PaneRange* result = static_cast<PaneRange*>(ours);
+        PaneRange* result = static_cast<PaneRange*>(static_cast<ITextRangeProvider*>(ours));
         result->Release();
         return result->element_ == element_ ? result : nullptr;
     }
 
-    LONG refs_ = 1;
     PaneElement* element_;
     TextSpan span_;
 };
