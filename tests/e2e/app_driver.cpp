@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "tests/default_face_metrics_win32.h"
 #include "view/view_fonts.h"
 
 std::wstring g_exePath;
@@ -425,29 +426,14 @@ KeptSettings::~KeptSettings() {
 
 namespace {
 
-// Metrics of the face this machine maps the reader's default font to, in
-// the regular style at the logical height given.
-TEXTMETRICW DefaultFaceMetrics(HDC dc, int32_t height) {
-    LOGFONTW logFont{};
-    logFont.lfHeight = height;
-    logFont.lfWeight = FW_NORMAL;
-    HFONT font = CreateFontIndirectW(&logFont);
-    HGDIOBJ previous = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    DeleteObject(font);
-    return metrics;
-}
-
-// The largest point size up to `points` at which that face gives a line at
-// most `lineHeight` pixels high.
+// The largest point size up to `points` at which the default face gives a
+// line at most `lineHeight` pixels high.
 DWORD FittingFontSize(DWORD points, int lineHeight) {
     HDC screen = GetDC(nullptr);
     const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
     DWORD size = points;
     while (size > 1 &&
-           DefaultFaceMetrics(screen, FontHeightForPoints(static_cast<int32_t>(size), pixelsPerInch)).tmHeight >
+           DefaultFaceMetrics(FontHeightForPoints(static_cast<int32_t>(size), pixelsPerInch), FW_NORMAL, screen).tmHeight >
                lineHeight) {
         --size;
     }
@@ -468,7 +454,7 @@ void PutLargeFontInSmallWindow() {
 void PutLegibleFontSize() {
     constexpr int kLegibleLetters = 8;  // pixels: the cell less its internal leading
     HDC screen = GetDC(nullptr);
-    const TEXTMETRICW metrics = DefaultFaceMetrics(screen, 0);  // 0: the mapper's default size
+    const TEXTMETRICW metrics = DefaultFaceMetrics(0, FW_NORMAL, screen);  // 0: the mapper's default size
     ReleaseDC(nullptr, screen);
     if (metrics.tmHeight - metrics.tmInternalLeading < kLegibleLetters) PutSetting(L"FontSize", 12);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "resource_ids.h"
+#include "tests/default_face_metrics_win32.h"
 #include "tests/e2e/app_driver.h"
 #include "view/display_scale.h"
 #include "view/display_scale_win32.h"
@@ -55,20 +56,7 @@ std::wstring ShotName(int32_t dpi, const wchar_t* what) {
 
 // Cell height of the default face at `height` logical units (negative:
 // character height), as this screen makes it.
-int CellHeight(int height, int weight = FW_NORMAL) {
-    HDC dc = GetDC(nullptr);
-    LOGFONTW logFont{};
-    logFont.lfHeight = height;
-    logFont.lfWeight = weight;
-    HFONT font = CreateFontIndirectW(&logFont);
-    HGDIOBJ previous = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    DeleteObject(font);
-    ReleaseDC(nullptr, dc);
-    return metrics.tmHeight;
-}
+int CellHeight(int height, int weight = FW_NORMAL) { return DefaultFaceMetrics(height, weight).tmHeight; }
 
 // Side of the toolbar's images: a button is its image and the padding.
 int ToolbarImageSide(HWND window) {

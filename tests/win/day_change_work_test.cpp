@@ -27,6 +27,7 @@
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_win32.h"
+#include "tests/win/program_resources.h"
 #include "view/text_view.h"
 
 namespace {
@@ -85,13 +86,6 @@ void* PatchUser32Import(const char* name, void* hook) {
     return nullptr;
 }
 
-std::wstring ProgramBesideTest() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"Varidel.exe";
-}
-
 // Everything sent or posted so far handled, paints included.
 void Pump() {
     MSG message;
@@ -138,8 +132,7 @@ struct Fit {
 class DayChangeWorkTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        module_ = LoadLibraryExW(ProgramBesideTest().c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        module_ = OpenProgramResources();
         // As the program registers its main window's class.
         WNDCLASSW windowClass{};
         windowClass.style = CS_HREDRAW | CS_VREDRAW;

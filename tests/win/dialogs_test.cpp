@@ -16,22 +16,15 @@
 #include "dialogs/about_box_win32.h"
 #include "dialogs/font_chooser_win32.h"
 #include "resource_ids.h"
+#include "tests/win/program_resources.h"
 #include "view/font_settings.h"
 
 namespace {
 
-std::wstring ProgramBesideTest() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"Varidel.exe";
-}
-
 class Dialogs : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        module_ = LoadLibraryExW(ProgramBesideTest().c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        module_ = OpenProgramResources();
     }
     static void TearDownTestSuite() {
         if (module_ != nullptr) FreeLibrary(module_);

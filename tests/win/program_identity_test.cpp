@@ -9,14 +9,9 @@
 #include <vector>
 
 #include "app/publisher.h"
+#include "tests/win/program_resources.h"
 
 namespace {
-
-std::wstring ProgramBesideTest() {
-    wchar_t path[MAX_PATH];
-    const std::wstring test(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return test.substr(0, test.find_last_of(L"\\/") + 1) + L"Varidel.exe";
-}
 
 // The embedded manifest, as its bytes.
 std::string Manifest() {

@@ -19,18 +19,12 @@
 #include "app/reading_pane_win32.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_platform_win32.h"
+#include "tests/default_face_metrics_win32.h"
+#include "tests/win/program_resources.h"
 #include "view/display_scale.h"
 #include "view/gdi_surface_win32.h"
 
 namespace {
-
-
-std::wstring ProgramBesideTest() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"Varidel.exe";
-}
 
 // Answers the first message box with the caption given, keeping its text
 // and its owner.
@@ -73,8 +67,7 @@ private:
 class ReadingPaneTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        module_ = LoadLibraryExW(ProgramBesideTest().c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        module_ = OpenProgramResources();
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = DefWindowProcW;
         windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -308,19 +301,7 @@ TEST_F(ReadingPaneTest, AFontChangeMovesTheScrollBarWithTheText) {
 namespace {
 
 // Cell height of the reader's (default) face at `height` on the screen.
-int CellHeightOf(int height) {
-    HDC dc = GetDC(nullptr);
-    LOGFONTW logFont{};
-    logFont.lfHeight = height;
-    HFONT font = CreateFontIndirectW(&logFont);
-    HGDIOBJ previous = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    DeleteObject(font);
-    ReleaseDC(nullptr, dc);
-    return metrics.tmHeight;
-}
+int CellHeightOf(int height) { return DefaultFaceMetrics(height).tmHeight; }
 
 // The first line of the regular style, neither large, small nor bold.
 const TextLine* RegularLine(const TextView* pane) {

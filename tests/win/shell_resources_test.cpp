@@ -8,17 +8,14 @@
 #include <vector>
 
 #include "resource_ids.h"
+#include "tests/win/program_resources.h"
 
 namespace {
 
 class ShellResources : public testing::Test {
 protected:
     void SetUp() override {
-        wchar_t path[MAX_PATH];
-        std::wstring exe(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-        exe = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"Varidel.exe";
-        module_ = LoadLibraryExW(exe.c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        module_ = OpenProgramResources();
         ASSERT_NE(module_, nullptr) << "Varidel.exe is built beside win_tests.exe";
     }
     void TearDown() override {
