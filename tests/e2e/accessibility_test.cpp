@@ -2,8 +2,9 @@
 // through MSAA the date caption as the name and the lesson's plain text as
 // the value, with an event when Next day changes them; through UI
 // Automation a document node named by the caption, holding the keyboard
-// focus from the start and again after a dialog. (Wine's client side of the Text pattern is stubs:
-// the provider's text is tested in this process's neighbour, win_tests.)
+// focus from the start and again after a dialog. (Wine's client side of the
+// Text pattern is stubs: the provider's text is tested in this process's
+// neighbour, win_tests.)
 #include <gtest/gtest.h>
 
 #include <windows.h>
