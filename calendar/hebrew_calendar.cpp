@@ -4,9 +4,10 @@
 // from the epoch: the molad of Tishrei of year 1 came 5 hours and 204 parts
 // into elapsed day 1, and each mean month adds 29 days, 12 hours and 793
 // parts. 1 Tishrei is the molad's day moved by the postponement rules. A
-// conversion works out its year's first day and length once; the months of
-// each of the six kinds of year (353, 354, 355, 383, 384 or 385 days) come
-// from tables built at compile time.
+// conversion works out its year's first day and length once (from a Hebrew
+// date in a supported year, it reads them from a table made on first use);
+// the months of each of the six kinds of year (353, 354, 355, 383, 384 or
+// 385 days) come from tables built at compile time.
 //
 // Inside the Hebrew arithmetic, years count from a start a whole number of
 // the calendar's periods before year 1, far enough back that every int32_t
@@ -14,6 +15,8 @@
 // that rounds down, and years before 1 continue the calendar backwards. The
 // Gregorian side truncates; the program uses it for positive days only.
 #include "calendar/hebrew_calendar.h"
+
+#include <vector>
 
 namespace {
 
@@ -215,11 +218,41 @@ int64_t DaysBeforeMonth(const YearKind& kind, int32_t month) {
     return kind.monthStart[14] + 30 * int64_t{month - 14};
 }
 
-// For a month after Kislev (and any month outside 1..13), the same in every
-// year of the leap or common kind.
-int64_t DaysFromMonthToYearEnd(bool leap, int32_t month) {
-    const YearKind& regular = kYearKinds[leap ? 4 : 1];
-    return regular.orderStart[regular.monthCount] - DaysBeforeMonth(regular, month);
+// A year's 1 Tishrei and the next year's, as elapsed-day values.
+struct YearBounds {
+    int64_t first;
+    int64_t next;
+    bool leap;
+};
+
+// The years of the supported days (0001-01-01 to 9999-12-31) and the year
+// after the last of them.
+constexpr int32_t kFirstTableYear = 3761;
+constexpr int32_t kLastTableYear = 13761;
+
+// 1 Tishrei of every year of the table, worked out once on first use (40 KB,
+// a tenth of a millisecond): a conversion from a Hebrew date then reads its
+// year's bounds instead of applying the postponement rules.
+const std::vector<int32_t>& NewYearTable() {
+    static const std::vector<int32_t> table = [] {
+        std::vector<int32_t> days;
+        days.reserve(kLastTableYear - kFirstTableYear + 1);
+        for (int32_t year = kFirstTableYear; year <= kLastTableYear; ++year) {
+            days.push_back(static_cast<int32_t>(FirstDay(MoladOfYear(year))));
+        }
+        return days;
+    }();
+    return table;
+}
+
+YearBounds BoundsOf(int32_t year) {
+    if (year >= kFirstTableYear && year < kLastTableYear) {
+        const int32_t* days = NewYearTable().data() + (year - kFirstTableYear);
+        // A leap year has 383 to 385 days, a common one 353 to 355.
+        return {days[0], days[1], days[1] - days[0] > 370};
+    }
+    const YearMolad molad = MoladOfYear(year);
+    return {FirstDay(molad), NextFirstDay(molad), molad.place->leap};
 }
 
 }  // namespace
@@ -262,21 +295,9 @@ int32_t DaysInHebrewMonth(int32_t month, int32_t year) {
 }
 
 AbsoluteDay AbsoluteFromHebrew(HebrewDate date) {
-    // Only Cheshvan and Kislev change length: Tishrei and Cheshvan start a
-    // fixed number of days after the year's 1 Tishrei, the months after
-    // Kislev a fixed number before the next year's, and only Kislev needs
-    // the year's length.
-    const YearMolad year = MoladOfYear(date.year);
-    int64_t elapsed;
-    if (date.month == 7 || date.month == 8) {
-        elapsed = FirstDay(year) + 30 * (date.month - 7);
-    } else if (date.month == 9) {
-        const int64_t first = FirstDay(year);
-        elapsed = first + KindOf(year.place->leap, NextFirstDay(year) - first).monthStart[9];
-    } else {
-        elapsed = NextFirstDay(year) - DaysFromMonthToYearEnd(year.place->leap, date.month);
-    }
-    return static_cast<AbsoluteDay>(elapsed + date.day - kElapsedToAbsolute);
+    const YearBounds year = BoundsOf(date.year);
+    const YearKind& kind = KindOf(year.leap, year.next - year.first);
+    return static_cast<AbsoluteDay>(year.first + DaysBeforeMonth(kind, date.month) + date.day - kElapsedToAbsolute);
 }
 
 HebrewDate HebrewFromAbsolute(AbsoluteDay day) {
