@@ -4,8 +4,8 @@
 // from the epoch: the molad of Tishrei of year 1 came 5 hours and 204 parts
 // into elapsed day 1, and each mean month adds 29 days, 12 hours and 793
 // parts. 1 Tishrei is the molad's day moved by the postponement rules. A
-// conversion works out its year's first day and length once (from a Hebrew
-// date in a supported year, it reads them from a table made on first use);
+// conversion works out its year's first day and length once (in a supported
+// year it reads them from a table made on first use);
 // the months of each of the six kinds of year (353, 354, 355, 383, 384 or
 // 385 days) come from tables built at compile time.
 //
@@ -303,14 +303,10 @@ AbsoluteDay AbsoluteFromHebrew(HebrewDate date) {
 HebrewDate HebrewFromAbsolute(AbsoluteDay day) {
     const int64_t elapsed = int64_t{day} + kElapsedToAbsolute - 1;
     int32_t year = EstimatedYear(elapsed);
-    YearMolad molad = MoladOfYear(year);
-    int64_t first = FirstDay(molad);
-    if (elapsed < first) {
-        molad = MoladOfYear(--year);
-        first = FirstDay(molad);
-    }
-    const YearKind& kind = KindOf(molad.place->leap, NextFirstDay(molad) - first);
-    const int32_t dayOfYear = static_cast<int32_t>(elapsed - first);
+    YearBounds bounds = BoundsOf(year);
+    if (elapsed < bounds.first) bounds = BoundsOf(--year);
+    const YearKind& kind = KindOf(bounds.leap, bounds.next - bounds.first);
+    const int32_t dayOfYear = static_cast<int32_t>(elapsed - bounds.first);
     // Every month has 29 or 30 days, so the month is this one or the next.
     int32_t i = dayOfYear / 30;
     i += dayOfYear >= kind.orderStart[i + 1];
