@@ -16,7 +16,6 @@
 // Gregorian side truncates; the program uses it for positive days only.
 #include "calendar/hebrew_calendar.h"
 
-#include <vector>
 
 namespace {
 
@@ -208,8 +207,9 @@ constexpr YearKind kYearKinds[6] = {
     MakeYearKind(true, 0),  MakeYearKind(true, 1),  MakeYearKind(true, 2),
 };
 
+// Lengths 353..355 are kinds 0..2, and 383..385 kinds 3..5.
 const YearKind& KindOf(bool leap, int64_t length) {
-    return leap ? kYearKinds[3 + length - 383] : kYearKinds[length - 353];
+    return kYearKinds[length - 353 - 27 * int64_t{leap}];
 }
 
 int64_t DaysBeforeMonth(const YearKind& kind, int32_t month) {
@@ -230,26 +230,34 @@ struct YearBounds {
 constexpr int32_t kFirstTableYear = 3761;
 constexpr int32_t kLastTableYear = 13761;
 
-// 1 Tishrei of every year of the table, worked out once on first use (40 KB,
-// a tenth of a millisecond): a conversion from a Hebrew date then reads its
-// year's bounds instead of applying the postponement rules.
-const std::vector<int32_t>& NewYearTable() {
-    static const std::vector<int32_t> table = [] {
-        std::vector<int32_t> days;
-        days.reserve(kLastTableYear - kFirstTableYear + 1);
-        for (int32_t year = kFirstTableYear; year <= kLastTableYear; ++year) {
-            days.push_back(static_cast<int32_t>(FirstDay(MoladOfYear(year))));
-        }
-        return days;
-    }();
+// 1 Tishrei of every year of the table, worked out on first use (a tenth of
+// a millisecond; at compile time it would add 20 KB to the exe): a
+// conversion in a supported year reads its year's bounds instead of applying
+// the postponement rules. Each is kept as its distance from 365 days a year
+// after the first, which fits 16 bits (the calendar gains a quarter of a day
+// a year).
+struct NewYearTable {
+    int64_t firstDay;
+    int16_t drift[kLastTableYear - kFirstTableYear + 1];
+};
+
+NewYearTable MakeNewYearTable() {
+    NewYearTable table{FirstDay(MoladOfYear(kFirstTableYear)), {}};
+    for (int32_t i = 0; i <= kLastTableYear - kFirstTableYear; ++i) {
+        const int64_t first = FirstDay(MoladOfYear(kFirstTableYear + i));
+        table.drift[i] = static_cast<int16_t>(first - table.firstDay - 365 * int64_t{i});
+    }
     return table;
 }
 
 YearBounds BoundsOf(int32_t year) {
     if (year >= kFirstTableYear && year < kLastTableYear) {
-        const int32_t* days = NewYearTable().data() + (year - kFirstTableYear);
+        static const NewYearTable table = MakeNewYearTable();
+        const int32_t i = year - kFirstTableYear;
+        const int64_t first = table.firstDay + 365 * int64_t{i} + table.drift[i];
+        const int64_t length = 365 + table.drift[i + 1] - table.drift[i];
         // A leap year has 383 to 385 days, a common one 353 to 355.
-        return {days[0], days[1], days[1] - days[0] > 370};
+        return {first, first + length, length > 370};
     }
     const YearMolad molad = MoladOfYear(year);
     return {FirstDay(molad), NextFirstDay(molad), molad.place->leap};
