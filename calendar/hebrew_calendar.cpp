@@ -208,8 +208,8 @@ constexpr YearKind kYearKinds[6] = {
 };
 
 // Lengths 353..355 are kinds 0..2, and 383..385 kinds 3..5.
-const YearKind& KindOf(bool leap, int64_t length) {
-    return kYearKinds[length - 353 - 27 * int64_t{leap}];
+int32_t KindIndex(int64_t length) {
+    return static_cast<int32_t>(length - 353 - 27 * int64_t{length > 370});
 }
 
 int64_t DaysBeforeMonth(const YearKind& kind, int32_t month) {
@@ -218,49 +218,52 @@ int64_t DaysBeforeMonth(const YearKind& kind, int32_t month) {
     return kind.monthStart[14] + 30 * int64_t{month - 14};
 }
 
-// A year's 1 Tishrei and the next year's, as elapsed-day values.
-struct YearBounds {
+// A year's 1 Tishrei, as an elapsed-day value, and its kind.
+struct YearStart {
     int64_t first;
-    int64_t next;
-    bool leap;
+    const YearKind* kind;
 };
 
-// The years of the supported days (0001-01-01 to 9999-12-31) and the year
-// after the last of them.
+// The years of the supported days (0001-01-01 to 9999-12-31): from the first
+// up to, not including, the end.
 constexpr int32_t kFirstTableYear = 3761;
-constexpr int32_t kLastTableYear = 13761;
+constexpr int32_t kEndTableYear = 13761;
 
-// 1 Tishrei of every year of the table, worked out on first use (a tenth of
-// a millisecond; at compile time it would add 20 KB to the exe): a
-// conversion in a supported year reads its year's bounds instead of applying
-// the postponement rules. Each is kept as its distance from 365 days a year
-// after the first, which fits 16 bits (the calendar gains a quarter of a day
-// a year).
-struct NewYearTable {
+// The start and kind of every year of the table, worked out on first use (a
+// tenth of a millisecond; at compile time it would add 20 KB to the exe): a
+// conversion in a supported year reads them instead of applying the
+// postponement rules. Each year is 16 bits: its 1 Tishrei's distance from
+// 365 days a year after the first (the calendar gains a quarter of a day a
+// year, and no new year falls more than kDriftFloor days early), then its
+// kind in the low 3 bits.
+constexpr int64_t kDriftFloor = 64;
+
+struct YearTable {
     int64_t firstDay;
-    int16_t drift[kLastTableYear - kFirstTableYear + 1];
+    uint16_t years[kEndTableYear - kFirstTableYear];
 };
 
-NewYearTable MakeNewYearTable() {
-    NewYearTable table{FirstDay(MoladOfYear(kFirstTableYear)), {}};
-    for (int32_t i = 0; i <= kLastTableYear - kFirstTableYear; ++i) {
-        const int64_t first = FirstDay(MoladOfYear(kFirstTableYear + i));
-        table.drift[i] = static_cast<int16_t>(first - table.firstDay - 365 * int64_t{i});
+YearTable MakeYearTable() {
+    YearTable table{FirstDay(MoladOfYear(kFirstTableYear)), {}};
+    for (int32_t i = 0; i < kEndTableYear - kFirstTableYear; ++i) {
+        const YearMolad molad = MoladOfYear(kFirstTableYear + i);
+        const int64_t first = FirstDay(molad);
+        const int64_t drift = first - table.firstDay - 365 * int64_t{i} + kDriftFloor;
+        table.years[i] = static_cast<uint16_t>(drift << 3 | KindIndex(NextFirstDay(molad) - first));
     }
     return table;
 }
 
-YearBounds BoundsOf(int32_t year) {
-    if (year >= kFirstTableYear && year < kLastTableYear) {
-        static const NewYearTable table = MakeNewYearTable();
+YearStart StartOf(int32_t year) {
+    if (year >= kFirstTableYear && year < kEndTableYear) {
+        static const YearTable table = MakeYearTable();
         const int32_t i = year - kFirstTableYear;
-        const int64_t first = table.firstDay + 365 * int64_t{i} + table.drift[i];
-        const int64_t length = 365 + table.drift[i + 1] - table.drift[i];
-        // A leap year has 383 to 385 days, a common one 353 to 355.
-        return {first, first + length, length > 370};
+        const uint32_t packed = table.years[i];
+        return {table.firstDay + 365 * int64_t{i} + (packed >> 3) - kDriftFloor, &kYearKinds[packed & 7]};
     }
     const YearMolad molad = MoladOfYear(year);
-    return {FirstDay(molad), NextFirstDay(molad), molad.place->leap};
+    const int64_t first = FirstDay(molad);
+    return {first, &kYearKinds[KindIndex(NextFirstDay(molad) - first)]};
 }
 
 }  // namespace
@@ -303,18 +306,18 @@ int32_t DaysInHebrewMonth(int32_t month, int32_t year) {
 }
 
 AbsoluteDay AbsoluteFromHebrew(HebrewDate date) {
-    const YearBounds year = BoundsOf(date.year);
-    const YearKind& kind = KindOf(year.leap, year.next - year.first);
-    return static_cast<AbsoluteDay>(year.first + DaysBeforeMonth(kind, date.month) + date.day - kElapsedToAbsolute);
+    const YearStart year = StartOf(date.year);
+    return static_cast<AbsoluteDay>(year.first + DaysBeforeMonth(*year.kind, date.month) + date.day -
+                                    kElapsedToAbsolute);
 }
 
 HebrewDate HebrewFromAbsolute(AbsoluteDay day) {
     const int64_t elapsed = int64_t{day} + kElapsedToAbsolute - 1;
     int32_t year = EstimatedYear(elapsed);
-    YearBounds bounds = BoundsOf(year);
-    if (elapsed < bounds.first) bounds = BoundsOf(--year);
-    const YearKind& kind = KindOf(bounds.leap, bounds.next - bounds.first);
-    const int32_t dayOfYear = static_cast<int32_t>(elapsed - bounds.first);
+    YearStart start = StartOf(year);
+    if (elapsed < start.first) start = StartOf(--year);
+    const YearKind& kind = *start.kind;
+    const int32_t dayOfYear = static_cast<int32_t>(elapsed - start.first);
     // Every month has 29 or 30 days, so the month is this one or the next.
     int32_t i = dayOfYear / 30;
     i += dayOfYear >= kind.orderStart[i + 1];
