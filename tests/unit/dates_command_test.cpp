@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
@@ -20,7 +21,9 @@ struct ToolRun {
 };
 
 ToolRun RunTool(const std::string& arguments) {
-    const std::string errFile = testing::TempDir() + "dates_stderr.txt";
+    // A file of this process's own: ctest runs the tests of this file side
+    // by side.
+    const std::string errFile = testing::TempDir() + "dates_stderr_" + std::to_string(getpid()) + ".txt";
     const std::string command = std::string(VARIDEL_BOOK_TOOL) + " " + arguments + " 2>" + errFile;
     ToolRun run{-1, "", ""};
     FILE* pipe = popen(command.c_str(), "r");
@@ -34,6 +37,7 @@ ToolRun RunTool(const std::string& arguments) {
         while ((n = fread(buffer, 1, sizeof(buffer), err)) > 0) run.err.append(buffer, n);
         fclose(err);
     }
+    std::remove(errFile.c_str());
     return run;
 }
 
