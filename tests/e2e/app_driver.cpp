@@ -34,8 +34,16 @@ bool Launch(RunningApp& app, const std::wstring& exePath, int showCommand) {
         startup.wShowWindow = static_cast<WORD>(showCommand);
     }
     std::wstring commandLine = L"\"" + exePath + L"\"";
-    return CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                          nullptr, nullptr, &startup, &app.process) != FALSE;
+    // Now and then wine refuses a start (twice in about ten runs of these
+    // tests): the start is tried again, and each refusal is told.
+    return WaitFor([&] {
+        if (CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &app.process)) {
+            return true;
+        }
+        fprintf(stderr, "Varidel.exe could not be started: error %lu\n", GetLastError());
+        return false;
+    });
 }
 
 void SendKey(WORD key, bool up) {
@@ -99,10 +107,7 @@ HWND WaitForDialog(const RunningApp& app, const wchar_t* caption) {
 
 RunningApp StartApp(int showCommand) {
     RunningApp app;
-    if (!Launch(app, g_exePath, showCommand)) {
-        fprintf(stderr, "Varidel.exe could not be started: error %lu\n", GetLastError());
-        return app;
-    }
+    if (!Launch(app, g_exePath, showCommand)) return app;
     WaitFor([&] {
         app.window = FindMainWindow();
         return app.window != nullptr && IsWindowVisible(app.window);
