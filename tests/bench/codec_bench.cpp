@@ -6,33 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "lessons/book_files.h"
 #include "lessons/lesson_codec.h"
 #include "lessons/lesson_encoder.h"
 #include "lessons/lesson_container.h"
+#include "tests/bench/bench_book.h"
 
 namespace {
-
-struct BenchBook {
-    ContainerSet containers;
-    BookTexts texts;
-    size_t textBytes = 0;
-};
-
-const BenchBook& TheBook() {
-    static const BenchBook book = [] {
-        BenchBook b;
-        std::vector<std::string> problems;
-        if (!LoadContainersFrom(std::string(VARIDEL_SOURCE_DIR) + "/resources/book", &b.containers, &problems) ||
-            !DecodeContainerSet(b.containers, &b.texts, &problems)) {
-            std::abort();
-        }
-        for (const auto& month : b.texts)
-            for (const auto& text : month) b.textBytes += text.size();
-        return b;
-    }();
-    return book;
-}
 
 void DecodeAllRecords(benchmark::State& state) {
     const BenchBook& book = TheBook();

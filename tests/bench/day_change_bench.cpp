@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "lessons/book_files.h"
+#include "tests/bench/bench_book.h"
 #include "tests/unit/recording_surface.h"
 #include "view/paint.h"
 #include "view/text_view.h"
@@ -22,24 +22,6 @@ constexpr int32_t kWideWidth = 600;  // a 640-pixel client less the gutters
 constexpr int32_t kNarrowWidth = kWideWidth - 17;  // beside a scroll bar
 constexpr int32_t kHeight = 420;
 
-// The longest lesson of the book: it needs the scroll bar in any pane.
-char* LongestLesson() {
-    ContainerSet containers;
-    BookTexts texts;
-    std::vector<std::string> problems;
-    if (!LoadContainersFrom(std::string(VARIDEL_SOURCE_DIR) + "/resources/book", &containers, &problems) ||
-        !DecodeContainerSet(containers, &texts, &problems)) {
-        std::abort();
-    }
-    const std::vector<uint8_t>* longest = &texts[0][0];
-    for (const auto& month : texts)
-        for (const auto& text : month)
-            if (text.size() > longest->size()) longest = &text;
-    char* bytes = static_cast<char*>(std::malloc(longest->size()));
-    std::memcpy(bytes, longest->data(), longest->size());
-    return bytes;
-}
-
 struct Pane {
     Recorder recorder;
     DrawingSurface surface = recorder.surface();
@@ -48,7 +30,7 @@ struct Pane {
         const EdgeRect frame{10, 37, 10 + kWideWidth, 37 + kHeight};
         FontSettings font{};
         view = CreateTextView(&surface, &frame, &font, 100);
-        if (LayoutText(view, LongestLesson(), true) != kLayoutDone) std::abort();
+        if (LayoutText(view, CopyOfText(LongestLessonText()), true) != kLayoutDone) std::abort();
     }
     ~Pane() { DestroyTextView(view, true); }
     void Paint() {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "lessons/book_files.h"
+#include "tests/bench/bench_book.h"
 #include "tests/unit/recording_surface.h"
 #include "view/text_view.h"
 
@@ -18,34 +18,6 @@ namespace {
 
 constexpr int32_t kTypicalWidth = 600;  // a 640-pixel client less the gutters
 constexpr int32_t kTypicalHeight = 420;
-
-const BookTexts& Texts() {
-    static const BookTexts texts = [] {
-        ContainerSet containers;
-        BookTexts decoded;
-        std::vector<std::string> problems;
-        if (!LoadContainersFrom(std::string(VARIDEL_SOURCE_DIR) + "/resources/book", &containers, &problems) ||
-            !DecodeContainerSet(containers, &decoded, &problems)) {
-            std::abort();
-        }
-        return decoded;
-    }();
-    return texts;
-}
-
-const std::vector<uint8_t>& LongestLesson() {
-    const std::vector<uint8_t>* longest = &Texts()[0][0];
-    for (const auto& month : Texts())
-        for (const auto& text : month)
-            if (text.size() > longest->size()) longest = &text;
-    return *longest;
-}
-
-char* Copy(const std::vector<uint8_t>& text) {
-    char* bytes = static_cast<char*>(std::malloc(text.size()));
-    std::memcpy(bytes, text.data(), text.size());
-    return bytes;
-}
 
 struct BenchView {
     Recorder recorder;
@@ -61,8 +33,8 @@ struct BenchView {
 
 void LayoutLongestLesson(benchmark::State& state) {
     BenchView bench;
-    const std::vector<uint8_t>& longest = LongestLesson();
-    if (LayoutText(bench.view, Copy(longest), true) != kLayoutDone) std::abort();
+    const std::vector<uint8_t>& longest = LongestLessonText();
+    if (LayoutText(bench.view, CopyOfText(longest), true) != kLayoutDone) std::abort();
     for (auto _ : state) {
         // As a resize does: the same text again.
         if (LayoutText(bench.view, bench.view->text, false) != kLayoutDone) std::abort();
@@ -76,8 +48,8 @@ BENCHMARK(LayoutLongestLesson)->Unit(benchmark::kMicrosecond);
 void LayoutWholeBook(benchmark::State& state) {
     BenchView bench;
     std::vector<char*> texts;
-    for (const auto& month : Texts())
-        for (const auto& text : month) texts.push_back(Copy(text));
+    for (const auto& month : TheBook().texts)
+        for (const auto& text : month) texts.push_back(CopyOfText(text));
     int64_t lines = 0;
     for (auto _ : state) {
         lines = 0;

@@ -16,6 +16,7 @@
 #include "lessons/book_files.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_posix.h"
+#include "tests/bench/bench_book.h"
 
 namespace {
 
@@ -26,12 +27,9 @@ constexpr int32_t kYear = 5787;
 // reads (and then keeps in memory, as the program keeps its resources).
 void UseShippedBook() {
     static const bool ready = [] {
-        ContainerSet containers;
-        std::vector<std::string> problems;
         std::string folder = (std::filesystem::temp_directory_path() / "varidel-bench-XXXXXX").string();
         std::string error;
-        if (!LoadContainersFrom(std::string(VARIDEL_SOURCE_DIR) + "/resources/book", &containers, &problems) ||
-            mkdtemp(folder.data()) == nullptr || !WriteContainerSet(folder, containers, &error)) {
+        if (mkdtemp(folder.data()) == nullptr || !WriteContainerSet(folder, TheBook().containers, &error)) {
             std::abort();
         }
         SetLessonContainerFolder(folder);
