@@ -27,9 +27,12 @@ const char* HebrewMonthName(int32_t month, int32_t year) { return MonthName(mont
 int32_t FormatHebrewDateCaption(HebrewDate date, char* field) {
     const char* name = HebrewMonthName(date.month, date.year);
     if (name == nullptr) return 0;
-    // The widest supported caption, "30 Cheshvan, 13760", has 18 characters;
-    // anything longer is cut to the field and counted as written.
-    char text[2 * kMaxDecimalLength + 16];  // two numbers, a name of 8 letters, 3 separators
+    // A day of two digits and a year of five at most fit the field: the
+    // widest, "30 Cheshvan, 13760", has 18 characters. Any other caption is
+    // formed aside and cut to the field (its length is that of the cut).
+    const bool fits = date.day >= 0 && date.day < 100 && date.year >= 0 && date.year < 100000;
+    char aside[2 * kMaxDecimalLength + 16];  // two numbers, a name of 8 letters, 3 separators
+    char* const text = fits ? field : aside;
     char* end = WriteDecimal(date.day, 1, text);
     *end++ = ' ';
     end = WriteText(name, end);
@@ -38,7 +41,7 @@ int32_t FormatHebrewDateCaption(HebrewDate date, char* field) {
     end = WriteDecimal(date.year, 1, end);
     const size_t written = static_cast<size_t>(end - text);
     const size_t kept = written < kCaptionFieldSize ? written : kCaptionFieldSize - 1;
-    std::memcpy(field, text, kept);
+    if (!fits) std::memcpy(field, text, kept);
     field[kept] = '\0';
     return static_cast<int32_t>(kept);
 }

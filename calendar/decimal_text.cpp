@@ -33,14 +33,14 @@ char* WriteDecimal(int32_t value, int minDigits, char* out) {
         *out++ = '-';
         rest = 0u - rest;
     }
-    // Most numbers written are days and months.
+    // Most numbers written are days and months, of one digit or two in no
+    // order a branch could predict: the units are written after the tens, or
+    // over them when the number has one digit.
     if (rest < 100 && minDigits <= 2) {
-        if (rest < 10 && minDigits < 2) {
-            *out = char('0' + rest);
-            return out + 1;
-        }
-        std::memcpy(out, kDigitPairs.text + 2 * rest, 2);
-        return out + 2;
+        const int twoDigits = rest >= 10 || minDigits == 2;
+        out[0] = kDigitPairs.text[2 * rest];
+        out[twoDigits] = kDigitPairs.text[2 * rest + 1];
+        return out + 1 + twoDigits;
     }
     int count = minDigits > 1 ? minDigits : 1;
     while (count < 10 && rest >= kPowersOfTen[count]) ++count;

@@ -13,7 +13,8 @@
 // the calendar's periods before year 1, far enough back that every int32_t
 // year is a count of zero or more: all of it is then unsigned arithmetic
 // that rounds down, and years before 1 continue the calendar backwards. The
-// Gregorian side truncates; the program uses it for positive days only.
+// Gregorian side does the same with whole 400-year cycles: before year 1
+// come year 0, -1 and so on, with the leap years they would have.
 #include "calendar/hebrew_calendar.h"
 
 
@@ -38,21 +39,11 @@ constexpr int32_t kCivilMonthDays[2][13] = {
     {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
 };
 
-// Days of a common and a leap year through the end of each month.
-struct CivilDaysThroughMonth {
-    int32_t days[2][13];
-};
-
-constexpr CivilDaysThroughMonth MakeCivilDaysThroughMonth() {
-    CivilDaysThroughMonth through{};
-    for (int leap = 0; leap < 2; ++leap) {
-        for (int month = 1; month <= 12; ++month)
-            through.days[leap][month] = through.days[leap][month - 1] + kCivilMonthDays[leap][month];
-    }
-    return through;
-}
-
-constexpr CivilDaysThroughMonth kCivilDaysThroughMonth = MakeCivilDaysThroughMonth();
+// 14,700 Gregorian cycles of 400 years (146,097 days) are more days than
+// 2^31.
+constexpr int64_t kCivilShiftCycles = 14700;
+constexpr int64_t kCivilShiftYears = kCivilShiftCycles * 400;
+constexpr int64_t kCivilShiftDays = kCivilShiftCycles * 146097;
 
 // A year's place in the 19-year cycle: the months of the cycle before it,
 // and whether it, the year before and the year after have a 13th month.
@@ -342,25 +333,24 @@ int32_t DayNumberInYear(GregorianDate date) {
 }
 
 AbsoluteDay AbsoluteFromGregorian(GregorianDate date) {
-    const int32_t p = date.year - 1;
-    return DayNumberInYear(date) + 365 * p + p / 4 - p / 100 + p / 400;
+    const int64_t p = int64_t{date.year} - 1 + kCivilShiftYears;
+    return static_cast<AbsoluteDay>(DayNumberInYear(date) + 365 * p + p / 4 - p / 100 + p / 400 - kCivilShiftDays);
 }
 
+// Counts in years that start on 1 March, so that the leap day ends the year,
+// and finds year, month and day by multiplying with fixed-point reciprocals
+// instead of dividing (these constants hold for every shifted day).
 GregorianDate GregorianFromAbsolute(AbsoluteDay absolute) {
-    const int32_t d0 = absolute - 1;
-    const int32_t c400 = d0 / 146097, d1 = d0 % 146097;
-    const int32_t c100 = d1 / 36524, d2 = d1 % 36524;
-    const int32_t c4 = d2 / 1461, d3 = d2 % 1461;
-    const int32_t c1 = d3 / 365;
-    int32_t day = d3 % 365 + 1;
-    int32_t year = 400 * c400 + 100 * c100 + 4 * c4 + c1;
-    if (c100 == 4 || c1 == 4) return {12, 31, year};
-
-    year += 1;
-    const int32_t* daysThrough = kCivilDaysThroughMonth.days[GregorianLeapYear(year) ? 1 : 0];
-    // Every month has 28 to 31 days, so the month is this one or the next.
-    // (A day before year 1 counts in January.)
-    int32_t month = day > 0 ? (day + 30) / 31 : 1;
-    month += day > daysThrough[month];
-    return {month, day - daysThrough[month - 1], year};
+    constexpr int64_t kMarchFirstOfYear0 = -305;
+    const uint64_t quarterDays = 4 * uint64_t(int64_t{absolute} - kMarchFirstOfYear0 + kCivilShiftDays) + 3;
+    const uint64_t century = quarterDays / 146097;
+    const uint64_t inCentury = uint64_t{2939745} * ((quarterDays % 146097) | 3);
+    const uint64_t yearOfCentury = inCentury >> 32;
+    const uint32_t dayOfYear = static_cast<uint32_t>(inCentury) / 2939745 / 4;
+    const uint32_t monthAndDay = 2141 * dayOfYear + 197913;
+    const int32_t month = static_cast<int32_t>(monthAndDay >> 16);
+    const int32_t day = static_cast<int32_t>((monthAndDay & 0xFFFF) / 2141) + 1;
+    const bool nextYear = dayOfYear >= 306;  // January or February
+    const int64_t year = 100 * int64_t(century) + int64_t(yearOfCentury) + nextYear - kCivilShiftYears;
+    return {nextYear ? month - 12 : month, day, static_cast<int32_t>(year)};
 }

@@ -105,11 +105,19 @@ void CheckLinesAgree(const std::vector<AbsoluteDay>& days) {
 template <size_t (*Format)(AbsoluteDay, char*)>
 void DatesLine(benchmark::State& state, const std::vector<AbsoluteDay>& (*days)()) {
     CheckLinesAgree(days());
-    std::vector<char> buffer(kDays * kMaxDatesLineLength);
+    // Lines gather as the tool gathers them, in a 64 KiB buffer started
+    // again when the next line might not fit (the tool writes it out then).
+    static char buffer[1 << 16];
     for (auto _ : state) {
         size_t used = 0;
-        for (AbsoluteDay day : days()) used += Format(day, buffer.data() + used);
-        benchmark::DoNotOptimize(buffer.data());
+        for (AbsoluteDay day : days()) {
+            if (used > sizeof(buffer) - kMaxDatesLineLength) {
+                benchmark::DoNotOptimize(buffer);
+                used = 0;
+            }
+            used += Format(day, buffer + used);
+        }
+        benchmark::DoNotOptimize(buffer);
         benchmark::DoNotOptimize(used);
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(kDays));

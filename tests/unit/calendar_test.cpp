@@ -136,8 +136,16 @@ TEST(CalendarYears, EndsOfTheSupportedRangeAndDaysFarBeyond) {
         EXPECT_EQ(AbsoluteFromHebrew(date), day);
     }
     EXPECT_TRUE((HebrewFromAbsolute(-1373427) == HebrewDate{7, 1, 1}));
-    // Civil dates before year 1 are not real, but they still convert back.
-    for (AbsoluteDay day : {0, -1, -400}) EXPECT_EQ(AbsoluteFromGregorian(GregorianFromAbsolute(day)), day);
+    // Civil days before year 1 fall in year 0 (a leap year), -1 and so on.
+    EXPECT_TRUE((GregorianFromAbsolute(0) == GregorianDate{12, 31, 0}));
+    EXPECT_TRUE((GregorianFromAbsolute(-365) == GregorianDate{1, 1, 0}));
+    EXPECT_TRUE((GregorianFromAbsolute(-366) == GregorianDate{12, 31, -1}));
+    EXPECT_TRUE((GregorianFromAbsolute(1 - 146097) == GregorianDate{1, 1, -399}));
+    for (AbsoluteDay day : {INT32_MIN, -146097, -366, -1, 0, INT32_MAX}) {
+        const GregorianDate civil = GregorianFromAbsolute(day);
+        EXPECT_TRUE(civil.day >= 1 && civil.day <= DaysInGregorianMonth(civil.month, civil.year)) << day;
+        EXPECT_EQ(AbsoluteFromGregorian(civil), day);
+    }
 }
 
 TEST(CalendarEveryDay, RoundTripsAndGivesRealConsecutiveDates) {

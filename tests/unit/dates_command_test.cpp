@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <string>
 
@@ -110,14 +111,16 @@ TEST(DecimalText, WritesSignDigitsAndLeadingZeros) {
         int minDigits;
         const char* text;
     } cases[] = {
-        {0, 1, "0"},          {7, 2, "07"},       {10, 2, "10"},         {99, 1, "99"},
+        {0, 1, "0"},          {5, 0, "5"},        {7, 2, "07"},          {10, 2, "10"},         {99, 1, "99"},
         {100, 1, "100"},      {2026, 4, "2026"},  {26, 4, "0026"},       {10000, 4, "10000"},
         {739957, 1, "739957"}, {-5, 4, "-0005"},  {-1234567, 1, "-1234567"},
         {INT32_MAX, 1, "2147483647"}, {INT32_MIN, 1, "-2147483648"}, {0, 10, "0000000000"},
     };
     for (const auto& c : cases) {
-        char text[kMaxDecimalLength + 1] = {};
+        char text[kMaxDecimalLength + 1];
+        std::memset(text, '#', sizeof text);
         char* end = WriteDecimal(c.value, c.minDigits, text);
         EXPECT_EQ(std::string(text + 0, end), c.text) << c.value << " in " << c.minDigits;
+        EXPECT_EQ(*end, '#') << "nothing written past " << c.text;
     }
 }
