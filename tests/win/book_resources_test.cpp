@@ -12,15 +12,9 @@
 
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_win32.h"
+#include "tests/win/program_resources.h"
 
 namespace {
-
-std::wstring BuildFolder() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
 
 std::vector<uint8_t> ReadFile(const std::wstring& path) {
     std::vector<uint8_t> bytes;
@@ -33,28 +27,23 @@ std::vector<uint8_t> ReadFile(const std::wstring& path) {
     return bytes;
 }
 
-class BookResourcesTest : public ::testing::Test {
+class BookResourcesTest : public ProgramResourcesTest {
 protected:
     static void SetUpTestSuite() {
-        const std::wstring exe = BuildFolder() + L"Varidel.exe";
-        module_ = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ProgramResourcesTest::SetUpTestSuite();
         SetLessonResourceModule(module_);
     }
     static void TearDownTestSuite() {
         SetLessonResourceModule(nullptr);
-        if (module_ != nullptr) FreeLibrary(module_);
+        ProgramResourcesTest::TearDownTestSuite();
     }
-    static HMODULE module_;
 };
 
-HMODULE BookResourcesTest::module_ = nullptr;
-
 TEST_F(BookResourcesTest, EveryKeyLoadsFromTheProgramsResources) {
-    ASSERT_NE(module_, nullptr) << "Varidel.exe beside the test cannot be opened";
     int records = 0;
     for (int month = 1; month <= kContainerCount; ++month) {
         const int id = kFirstContainerId + month - 1;
-        const std::vector<uint8_t> file = ReadFile(BuildFolder() + L"book\\" + std::to_wstring(id) + L".bin");
+        const std::vector<uint8_t> file = ReadFile(TestFolder() + L"book\\" + std::to_wstring(id) + L".bin");
         ASSERT_FALSE(file.empty()) << id;
         const uint8_t* bytes = nullptr;
         size_t size = 0;

@@ -129,28 +129,21 @@ struct Fit {
     uint16_t lastTopLine;
 };
 
-class DayChangeWorkTest : public ::testing::Test {
+class DayChangeWorkTest : public ProgramResourcesTest {
 protected:
     static void SetUpTestSuite() {
-        module_ = OpenProgramResources();
-        // As the program registers its main window's class.
-        WNDCLASSW windowClass{};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpfnWndProc = MainWindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = L"DayChangeWorkTest";
-        RegisterClassW(&windowClass);
+        ProgramResourcesTest::SetUpTestSuite();
+        RegisterTestWindowClass(L"DayChangeWorkTest", MainWindowProc);
         g_setScrollInfo = reinterpret_cast<decltype(&SetScrollInfo)>(
             PatchUser32Import("SetScrollInfo", reinterpret_cast<void*>(&CountedSetScrollInfo)));
     }
     static void TearDownTestSuite() {
         if (g_setScrollInfo != nullptr) PatchUser32Import("SetScrollInfo", reinterpret_cast<void*>(g_setScrollInfo));
-        if (module_ != nullptr) FreeLibrary(module_);
+        ProgramResourcesTest::TearDownTestSuite();
     }
 
     void SetUp() override {
-        ASSERT_NE(module_, nullptr) << "Varidel.exe beside the test cannot be opened";
+        ASSERT_NO_FATAL_FAILURE(ProgramResourcesTest::SetUp());
         ASSERT_NE(g_setScrollInfo, nullptr) << "SetScrollInfo is not imported";
         g_app = AppState{};
         SetLessonResourceModule(module_);
@@ -246,7 +239,6 @@ protected:
         ASSERT_EQ(g_app.pane->frame.width, wideWidth_);
     }
 
-    static HMODULE module_;
     HWND window_ = nullptr;
     SurfaceOps countingOps_{};
     DrawingSurface countingSurface_{};
@@ -256,8 +248,6 @@ protected:
     AbsoluteDay shortDays_[2] = {};
     AbsoluteDay longDays_[2] = {};
 };
-
-HMODULE DayChangeWorkTest::module_ = nullptr;
 
 enum class Act { ShortDay, OtherShortDay, LongDay, OtherLongDay, PageDown, HomeAtTheTop, Restore };
 

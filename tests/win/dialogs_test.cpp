@@ -21,16 +21,8 @@
 
 namespace {
 
-class Dialogs : public testing::Test {
+class Dialogs : public ProgramResourcesTest {
 protected:
-    static void SetUpTestSuite() {
-        module_ = OpenProgramResources();
-    }
-    static void TearDownTestSuite() {
-        if (module_ != nullptr) FreeLibrary(module_);
-    }
-    void SetUp() override { ASSERT_NE(module_, nullptr) << "Varidel.exe beside the test cannot be opened"; }
-
     // Runs dialog `id` modally here while `work` handles it from another
     // thread once it is shown; `work` must end it. The dialog's result, or
     // -2 when it never appeared.
@@ -48,16 +40,11 @@ protected:
                 Sleep(10);
             }
         });
-        const INT_PTR result = DialogBoxParamW(reinterpret_cast<HINSTANCE>(module_), MAKEINTRESOURCEW(id), nullptr,
-                                               procedure, parameter);
+        const INT_PTR result = DialogBoxParamW(Instance(), MAKEINTRESOURCEW(id), nullptr, procedure, parameter);
         worker.join();
         return worked ? result : -2;
     }
-
-    static HMODULE module_;
 };
-
-HMODULE Dialogs::module_ = nullptr;
 
 std::wstring ItemText(HWND list, LRESULT index) {
     std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)), L'\0');
@@ -247,7 +234,7 @@ TEST_F(Dialogs, TheAboutPictureIsBlackAndWhite65By72AtEachScale) {
     } pictures[] = {{IDB_ABOUT, 65, 72}, {IDB_ABOUT_150, 98, 108}, {IDB_ABOUT_200, 130, 144}};
     for (const auto& p : pictures) {
         HBITMAP picture = static_cast<HBITMAP>(
-            LoadImageW(reinterpret_cast<HINSTANCE>(module_), MAKEINTRESOURCEW(p.id), IMAGE_BITMAP, 0, 0,
+            LoadImageW(Instance(), MAKEINTRESOURCEW(p.id), IMAGE_BITMAP, 0, 0,
                        LR_CREATEDIBSECTION));
         ASSERT_NE(picture, nullptr) << p.id;
         DIBSECTION section{};

@@ -72,12 +72,7 @@ std::map<uint32_t, int> CountColours(HWND window, const RECT& area) {
 uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
 TEST(HighContrast, ThePaneAndTheStripDrawInTheSystemsColoursOnlyWhenItIsOn) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = PaneWindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = L"HighContrastTest";
-    RegisterClassW(&windowClass);
+    RegisterTestWindowClass(L"HighContrastTest", PaneWindowProc);
     const SystemColours colours;
     SetHighContrastQuery(HighContrastForTest);
 

@@ -78,21 +78,14 @@ ITextRangeProvider* OnlyRange(SAFEARRAY* array) {
 
 constexpr AbsoluteDay kDay = 739957;  // 7 December 2026: 27 Kislev, 5787
 
-class PaneAutomationTest : public ::testing::Test {
+class PaneAutomationTest : public ProgramResourcesTest {
 protected:
     static void SetUpTestSuite() {
-        module_ = OpenProgramResources();
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"PaneAutomationTest";
-        RegisterClassW(&windowClass);
-    }
-    static void TearDownTestSuite() {
-        if (module_ != nullptr) FreeLibrary(module_);
+        ProgramResourcesTest::SetUpTestSuite();
+        RegisterTestWindowClass(L"PaneAutomationTest");
     }
     void SetUp() override {
-        ASSERT_NE(module_, nullptr) << "Varidel.exe beside the test cannot be opened";
+        ASSERT_NO_FATAL_FAILURE(ProgramResourcesTest::SetUp());
         g_app = AppState{};
         SetLessonResourceModule(module_);
         g_app.Flags = kDefaultFlags;
@@ -149,14 +142,11 @@ protected:
         return name.vt == VT_BSTR ? FromBstr(name.bstrVal) : u"";
     }
 
-    static HMODULE module_;
     HWND window_ = nullptr;
     UiaCoreFunctions core_{};
     IRawElementProviderSimple* element_ = nullptr;
     ITextProvider* text_ = nullptr;
 };
-
-HMODULE PaneAutomationTest::module_ = nullptr;
 
 TEST_F(PaneAutomationTest, TheDocumentReadsTheLessonAsCopyPutsItOnTheClipboard) {
     EXPECT_EQ(Name(), u"27 Kislev, 5787");

@@ -64,21 +64,14 @@ private:
     std::thread thread_;
 };
 
-class ReadingPaneTest : public ::testing::Test {
+class ReadingPaneTest : public ProgramResourcesTest {
 protected:
     static void SetUpTestSuite() {
-        module_ = OpenProgramResources();
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"ReadingPaneTest";
-        RegisterClassW(&windowClass);
-    }
-    static void TearDownTestSuite() {
-        if (module_ != nullptr) FreeLibrary(module_);
+        ProgramResourcesTest::SetUpTestSuite();
+        RegisterTestWindowClass(L"ReadingPaneTest");
     }
     void SetUp() override {
-        ASSERT_NE(module_, nullptr) << "Varidel.exe beside the test cannot be opened";
+        ASSERT_NO_FATAL_FAILURE(ProgramResourcesTest::SetUp());
         g_app = AppState{};
         SetLessonResourceModule(module_);
         g_app.Flags = kDefaultFlags;
@@ -121,13 +114,11 @@ protected:
         return info;
     }
 
-    static HMODULE module_;
     HWND window_ = nullptr;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
 };
 
-HMODULE ReadingPaneTest::module_ = nullptr;
 
 TEST_F(ReadingPaneTest, OpensOnTheStoredLessonAndPosition) {
     g_app.LastPosition = 500;  // beyond any lesson: kept until the first paint

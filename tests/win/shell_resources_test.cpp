@@ -12,19 +12,7 @@
 
 namespace {
 
-class ShellResources : public testing::Test {
-protected:
-    void SetUp() override {
-        module_ = OpenProgramResources();
-        ASSERT_NE(module_, nullptr) << "Varidel.exe is built beside win_tests.exe";
-    }
-    void TearDown() override {
-        if (module_ != nullptr) FreeLibrary(module_);
-    }
-    HINSTANCE Instance() const { return reinterpret_cast<HINSTANCE>(module_); }
-
-    HMODULE module_ = nullptr;
-};
+using ShellResources = ProgramResourcesTest;
 
 struct Item {
     std::wstring text;  // empty: a separator
