@@ -1,7 +1,6 @@
 // The calendar dialog's pixel layout and its hit tests.
 #include "dialogs/calendar_layout.h"
 
-#include "dialogs/calendar_view.h"
 #include "view/display_scale.h"
 
 namespace {
@@ -109,16 +108,4 @@ CalendarTarget HitTestCalendar(const CalendarView* view, int32_t x, int32_t y) {
     const int32_t day = DayAt(view, x, y);
     if (day != 0) return {CalendarHit::Day, day};
     return {CalendarHit::Nothing, 0};
-}
-
-bool ClickCalendar(CalendarView* view, int32_t x, int32_t y) {
-    const CalendarTarget target = HitTestCalendar(view, x, y);
-    switch (target.hit) {
-    case CalendarHit::Month: ChooseCalendarMonth(view, target.value); break;
-    case CalendarHit::YearBack: StepCalendarYear(view, -1); break;
-    case CalendarHit::YearForward: StepCalendarYear(view, 1); break;
-    case CalendarHit::Day: return PickCalendarDay(view, target.value) != 0;
-    case CalendarHit::Nothing: break;
-    }
-    return false;
 }

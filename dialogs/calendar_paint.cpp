@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "dialogs/calendar_layout.h"
 #include "view/display_scale.h"
 #include "view/paint.h"
 

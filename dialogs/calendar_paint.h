@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "dialogs/calendar_view.h"
+#include "dialogs/calendar_state.h"
 
 // The font of the year line, the arrows, the weekday letters and the day
 // numbers: the default face, a cell 14 pixels high at 96 pixels per inch,

@@ -1,6 +1,7 @@
 // The calendar's month model: the view, its moves and the pick.
 #include "dialogs/calendar_view.h"
 
+#include "dialogs/calendar_layout.h"
 #include "dialogs/calendar_paint.h"
 
 namespace {
@@ -105,11 +106,14 @@ int32_t PickCalendarDay(CalendarView* view, int32_t day) {
     return day;
 }
 
-int32_t CalendarWeekRows(int32_t firstWeekday, int32_t monthLength) {
-    return firstWeekday == 6 && monthLength == 30 ? 6 : 5;
-}
-
-CalendarCell CalendarDayCell(const CalendarView* view, int32_t day) {
-    const int32_t index = view->firstWeekday + day - 1;
-    return {index % 7, index / 7};
+bool ClickCalendar(CalendarView* view, int32_t x, int32_t y) {
+    const CalendarTarget target = HitTestCalendar(view, x, y);
+    switch (target.hit) {
+    case CalendarHit::Month: ChooseCalendarMonth(view, target.value); break;
+    case CalendarHit::YearBack: StepCalendarYear(view, -1); break;
+    case CalendarHit::YearForward: StepCalendarYear(view, 1); break;
+    case CalendarHit::Day: return PickCalendarDay(view, target.value) != 0;
+    case CalendarHit::Nothing: break;
+    }
+    return false;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/calendar_paint.h"
+#include "dialogs/calendar_view.h"
 #include "tests/unit/recording_surface.h"
 
 namespace {
