@@ -339,7 +339,8 @@ AbsoluteDay AbsoluteFromGregorian(GregorianDate date) {
 
 // Counts in years that start on 1 March, so that the leap day ends the year,
 // and finds year, month and day by multiplying with fixed-point reciprocals
-// instead of dividing (these constants hold for every shifted day).
+// instead of dividing. The reciprocals are exact for every day of a 400-year
+// cycle, so for every shifted day.
 GregorianDate GregorianFromAbsolute(AbsoluteDay absolute) {
     constexpr int64_t kMarchFirstOfYear0 = -305;
     const uint64_t quarterDays = 4 * uint64_t(int64_t{absolute} - kMarchFirstOfYear0 + kCivilShiftDays) + 3;
