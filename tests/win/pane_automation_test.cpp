@@ -24,7 +24,7 @@
 #include "app/reading_pane_win32.h"
 #include "export/clipboard_text.h"
 #include "lessons/lesson_platform_win32.h"
-#include "tests/win/program_resources.h"
+#include "tests/win/pane_window_test.h"
 
 namespace {
 
@@ -78,23 +78,12 @@ ITextRangeProvider* OnlyRange(SAFEARRAY* array) {
 
 constexpr AbsoluteDay kDay = 739957;  // 7 December 2026: 27 Kislev, 5787
 
-class PaneAutomationTest : public ProgramResourcesTest {
+class PaneAutomationTest : public PaneWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        ProgramResourcesTest::SetUpTestSuite();
-        RegisterTestWindowClass(L"PaneAutomationTest");
-    }
     void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(ProgramResourcesTest::SetUp());
-        g_app = AppState{};
-        SetLessonResourceModule(module_);
-        g_app.Flags = kDefaultFlags;
-        g_app.SurroundingGutter = 10;
+        ASSERT_NO_FATAL_FAILURE(PaneWindowTest::SetUp());
         SetCurrentDay(kDay, false);
-        window_ = CreateWindowExW(0, L"PaneAutomationTest", L"Pane", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0, 500,
-                                  300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_NE(window_, nullptr);
-        g_app.mainWindow = window_;
+        ASSERT_NO_FATAL_FAILURE(OpenWindow(300));
         ASSERT_EQ(OpenReadingPane(window_), 0);
         RefreshWindow(window_, kPaintEraseAndText);
         core_ = UiaCore();
@@ -142,7 +131,6 @@ protected:
         return name.vt == VT_BSTR ? FromBstr(name.bstrVal) : u"";
     }
 
-    HWND window_ = nullptr;
     UiaCoreFunctions core_{};
     IRawElementProviderSimple* element_ = nullptr;
     ITextProvider* text_ = nullptr;

@@ -20,7 +20,7 @@
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_platform_win32.h"
 #include "tests/default_face_metrics_win32.h"
-#include "tests/win/program_resources.h"
+#include "tests/win/pane_window_test.h"
 #include "view/display_scale.h"
 #include "view/gdi_surface_win32.h"
 
@@ -64,29 +64,18 @@ private:
     std::thread thread_;
 };
 
-class ReadingPaneTest : public ProgramResourcesTest {
+class ReadingPaneTest : public PaneWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        ProgramResourcesTest::SetUpTestSuite();
-        RegisterTestWindowClass(L"ReadingPaneTest");
-    }
     void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(ProgramResourcesTest::SetUp());
-        g_app = AppState{};
-        SetLessonResourceModule(module_);
-        g_app.Flags = kDefaultFlags;
-        g_app.SurroundingGutter = 10;
+        ASSERT_NO_FATAL_FAILURE(PaneWindowTest::SetUp());
         g_app.Lesson = MakeLessonKey(7, 1);
         std::strcpy(g_app.caption, "1 Tishrei, 5787");
         g_app.captionLength = static_cast<int32_t>(std::strlen(g_app.caption));
-        window_ = CreateWindowExW(0, L"ReadingPaneTest", L"Pane", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0, 500,
-                                  400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_NE(window_, nullptr);
+        ASSERT_NO_FATAL_FAILURE(OpenWindow(400));
         RECT client{};
         GetClientRect(window_, &client);
         clientWidth_ = client.right;
         clientHeight_ = client.bottom;
-        g_app.mainWindow = window_;
     }
     void TearDown() override {
         CloseReadingPane(window_);
@@ -114,7 +103,6 @@ protected:
         return info;
     }
 
-    HWND window_ = nullptr;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
 };
