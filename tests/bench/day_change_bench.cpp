@@ -12,27 +12,20 @@
 #include <vector>
 
 #include "tests/bench/bench_book.h"
-#include "tests/unit/recording_surface.h"
+#include "tests/bench/bench_view.h"
 #include "view/paint.h"
-#include "view/text_view.h"
 
 namespace {
 
-constexpr int32_t kWideWidth = 600;  // a 640-pixel client less the gutters
+constexpr int32_t kWideWidth = kBenchPaneWidth;
 constexpr int32_t kNarrowWidth = kWideWidth - 17;  // beside a scroll bar
-constexpr int32_t kHeight = 420;
+constexpr int32_t kHeight = kBenchPaneHeight;
 
-struct Pane {
-    Recorder recorder;
-    DrawingSurface surface = recorder.surface();
-    TextView* view;
+// The longest lesson laid out in the pane.
+struct Pane : BenchView {
     Pane() {
-        const EdgeRect frame{10, 37, 10 + kWideWidth, 37 + kHeight};
-        FontSettings font{};
-        view = CreateTextView(&surface, &frame, &font, 100);
         if (LayoutText(view, CopyOfText(LongestLessonText()), true) != kLayoutDone) std::abort();
     }
-    ~Pane() { DestroyTextView(view, true); }
     void Paint() {
         recorder.calls.clear();
         PaintText(view, true);

@@ -11,25 +11,9 @@
 #include <vector>
 
 #include "tests/bench/bench_book.h"
-#include "tests/unit/recording_surface.h"
-#include "view/text_view.h"
+#include "tests/bench/bench_view.h"
 
 namespace {
-
-constexpr int32_t kTypicalWidth = 600;  // a 640-pixel client less the gutters
-constexpr int32_t kTypicalHeight = 420;
-
-struct BenchView {
-    Recorder recorder;
-    DrawingSurface surface = recorder.surface();
-    TextView* view;
-    BenchView() {
-        const EdgeRect frame{10, 37, 10 + kTypicalWidth, 37 + kTypicalHeight};
-        FontSettings font{};
-        view = CreateTextView(&surface, &frame, &font, 100);
-    }
-    ~BenchView() { DestroyTextView(view, true); }
-};
 
 void LayoutLongestLesson(benchmark::State& state) {
     BenchView bench;
