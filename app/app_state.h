@@ -8,8 +8,8 @@
 
 #include "calendar/date_caption.h"
 #include "calendar/hebrew_calendar.h"
+#include "dialogs/search.h"
 #include "lessons/lesson_key.h"
-#include "view/drawing_surface.h"
 #include "view/font_settings.h"
 
 struct HINSTANCE__;
@@ -24,8 +24,6 @@ constexpr uint32_t kFlagScrollBar = 0x00000040;       // vertical scroll bar on 
 constexpr uint32_t kFlagScrollBarLeft = 0x00000080;   // vertical scroll bar on the left
 // Bits 20-22 and 24-31 shape paging: view/pane.h.
 constexpr uint32_t kDefaultFlags = 0xD1140040;
-
-constexpr int kSearchStringSize = 34;  // 33 characters and a zero byte
 
 struct Rect32 {
     int32_t left, top, width, height;
@@ -50,7 +48,6 @@ struct AppState {
     int32_t dpi;                       // the main window's pixels per inch; 0 = not known, as 96
     HWND__* toolbar;
     HWND__* mainWindow;
-    ColourScheme colours;              // what the screen draws with: high contrast or not
 };
 
 extern AppState g_app;

@@ -5,10 +5,11 @@
 #include "app/day_navigation_win32.h"
 #include "app/modal_win32.h"
 #include "app/reading_pane_win32.h"
+#include "app/search_commands_win32.h"
 #include "dialogs/about_box_win32.h"
 #include "dialogs/calendar_dialog_win32.h"
+#include "dialogs/calendar_view.h"
 #include "dialogs/font_chooser_win32.h"
-#include "dialogs/search_win32.h"
 #include "dialogs/update_check_win32.h"
 #include "export/clipboard_win32.h"
 #include "export/print_job_win32.h"
@@ -26,8 +27,10 @@ void ChooseReadingFont(HWND window) {
 }  // namespace
 
 void OpenCalendar(HWND window) {
-    const AbsoluteDay picked = PickDayFromCalendar(window, g_app.Day);
-    if (picked != 0 && picked != g_app.Day) GoToDay(window, picked);
+    CalendarView calendar{};
+    SetCalendarView(&calendar, g_app.Day, true);
+    if (RunDialog(window, IDD_CALENDAR, CalendarDialogProc, reinterpret_cast<LPARAM>(&calendar)) <= 0) return;
+    if (calendar.result != 0 && calendar.result != g_app.Day) GoToDay(window, calendar.result);
 }
 
 void ShowAboutBox(HWND window) { RunDialog(window, IDD_ABOUT, AboutDialogProc, 0); }
@@ -38,15 +41,15 @@ int DispatchCommand(HWND window, unsigned command) {
     case CMD_TODAY: GoToDay(window, 0); break;
     case CMD_NEXT_DAY: GoToNeighbourDay(window, 1); break;
     case CMD_PREVIOUS_DAY: GoToNeighbourDay(window, -1); break;
-    case CMD_SEARCH: RunDialog(window, IDD_SEARCH, SearchDialogProc, 0); break;
+    case CMD_SEARCH: OpenSearch(window); break;
     case CMD_SEARCH_AGAIN: FindNext(window); break;
     case CMD_CHECK_UPDATES: CheckForUpdates(window); break;
     case CMD_ABOUT: ShowAboutBox(window); break;
     case CMD_EXIT: DestroyWindow(window); break;
     case CMD_FONT: ChooseReadingFont(window); break;
-    case CMD_COPY: CopyLessonToClipboard(g_app.pane, false); break;
-    case CMD_PRINT: PrintLesson(g_app.pane); break;
-    case CMD_APPEND: CopyLessonToClipboard(g_app.pane, true); break;
+    case CMD_COPY: CopyLessonToClipboard(window, g_app.pane, false); break;
+    case CMD_PRINT: PrintLesson(window, g_app.pane); break;
+    case CMD_APPEND: CopyLessonToClipboard(window, g_app.pane, true); break;
     default: return 1;
     }
     return 0;

@@ -4,12 +4,12 @@
 #include <cstdlib>
 
 #include "app/app_state.h"
-#include "app/modal_win32.h"
 #include "app/current_day.h"
+#include "app/modal_win32.h"
 #include "app/pane_automation_win32.h"
+#include "app/reading_pane_win32.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_loader.h"
-#include "app/reading_pane_win32.h"
 #include "view/text_view.h"
 
 namespace {

@@ -6,15 +6,15 @@
 #include "app/app_state.h"
 #include "app/commands_win32.h"
 #include "app/day_navigation_win32.h"
-#include "app/high_contrast_win32.h"
 #include "app/pane_automation_win32.h"
+#include "app/reading_pane_win32.h"
 #include "app/scroll_input.h"
+#include "app/search_commands_win32.h"
 #include "app/settings.h"
 #include "app/settings_win32.h"
 #include "app/toolbar_win32.h"
-#include "app/reading_pane_win32.h"
-#include "dialogs/search_win32.h"
 #include "view/display_scale_win32.h"
+#include "view/screen_colours_win32.h"
 
 const wchar_t kMainWindowClass[] = L"Varidel-English";
 const wchar_t kMainWindowTitle[] = L"Varidel";

@@ -16,10 +16,6 @@ constexpr HRESULT kGone = CO_E_OBJNOTCONNECTED;
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-BSTR ToBstr(const std::u16string& text) {
-    return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), static_cast<UINT>(text.size()));
-}
-
 class PaneObject final : public ComObject<IAccessible> {
 public:
     PaneObject(HWND window, IAccessible* standard) : window_(window), standard_(standard) {}

@@ -22,8 +22,8 @@ IRawElementProviderSimple* PaneAutomationElement(HWND window);
 void AnnounceNewDay();
 
 // After the pane may have moved: when the line at its top now starts
-// elsewhere in the text, the selection moved. Nothing until a client has
-// asked for the element.
+// elsewhere in the text, the selection moved. The element listens for the
+// pane's moves from when a client first asks for it.
 void AnnouncePanePosition();
 
 // WM_DESTROY: UI Automation and MSAA let go of the window, and every

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
 #include "lessons/lesson_text.h"
 
 namespace {

@@ -5,13 +5,12 @@
 #include <cstring>
 
 #include "app/app_state.h"
-#include "app/high_contrast_win32.h"
 #include "app/modal_win32.h"
-#include "app/pane_automation_win32.h"
 #include "lessons/lesson_loader.h"
 #include "view/display_scale.h"
 #include "view/gdi_surface_win32.h"
 #include "view/paint.h"
+#include "view/screen_colours_win32.h"
 #include "view/view_fonts.h"
 
 namespace {
@@ -22,6 +21,8 @@ constexpr int kCaptionFontHeight = 14;  // cell height in pixels at 96 pixels pe
 // The surface over the window's device context; the pane view draws through
 // it from WM_CREATE to WM_DESTROY.
 DrawingSurface g_paneSurface;
+
+PaneMovedListener g_paneMoved = nullptr;
 
 Rect32 ToRect(const ViewFrame& f) { return {f.left, f.top, f.width, f.height}; }
 
@@ -139,8 +140,10 @@ void OnPaneResize(HWND window, LPARAM clientSize) {
     UpdateScrollBar(window);
 }
 
+void SetPaneMovedListener(PaneMovedListener listener) { g_paneMoved = listener; }
+
 void UpdateScrollBar(HWND window) {
-    AnnouncePanePosition();
+    if (g_paneMoved != nullptr) g_paneMoved();
     if (!PaneHasScrollBar()) return;
     const uint16_t last = g_app.pane->lastTopLine;
     const uint16_t top = g_app.pane->topLine;

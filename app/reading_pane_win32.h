@@ -24,11 +24,15 @@ int OpenReadingPane(HWND window);
 // client size (lParam) and lays the lesson out again.
 void OnPaneResize(HWND window, LPARAM clientSize);
 
-// Every move of the pane ends here: screen readers hear when the line at its
-// top moved, then the vertical scroll bar follows the pane's range and
-// position (nothing when Flags asks for no scroll bar, or when the bar shows
-// them already).
+// Every move of the pane ends here: the listener hears of it (screen readers
+// then hear when the line at its top moved), then the vertical scroll bar
+// follows the pane's range and position (nothing when Flags asks for no
+// scroll bar, or when the bar shows them already).
 void UpdateScrollBar(HWND window);
+
+// Called by UpdateScrollBar after every move of the pane; null: none.
+using PaneMovedListener = void (*)();
+void SetPaneMovedListener(PaneMovedListener listener);
 
 // Paints the window (null: the main window) outside WM_PAINT, then updates
 // the scroll bar. When the bar comes or goes, the window is painted once,

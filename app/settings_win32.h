@@ -1,16 +1,12 @@
-// The settings store's Win32 side: the allocation that ends the program when
-// memory runs out, the save at exit, and the main window's placement.
+// The reader's settings on Windows: the end of the program with its save,
+// also when memory runs out, and the main window's placement.
 #pragma once
 
 #include <windows.h>
 
-#include <cstddef>
-
-// A new block of `byteCount` bytes, released by the caller with free(). When
-// memory runs out: "There is not enough memory, aborting", the settings are
-// written, the pane is released, the quit message is posted and the result
-// is null; the caller abandons its operation.
-void* AllocOrQuit(size_t byteCount);
+// The program's handler for memory that ran out (platform/alloc_or_quit.h):
+// "There is not enough memory, aborting", then SaveSettingsAndQuit.
+void QuitForLackOfMemory();
 
 // The end of the program: writes the settings (once the main window exists;
 // before that they are only partly read), releases the reading pane (after

@@ -1,7 +1,7 @@
 // The main window's placement between runs, over the window system.
-#include "app/settings.h"
 #include "app/settings_win32.h"
 #include "app/window_placement.h"
+#include "platform/settings_store.h"
 
 void SaveWindowPlacement(HWND window) {
     WINDOWPLACEMENT placement{};

@@ -5,11 +5,13 @@
 
 #include "app/app_state.h"
 #include "app/modal_win32.h"
-#include "app/publisher.h"
 #include "app/settings.h"
+#include "app/settings_win32.h"
 #include "app/startup_win32.h"
 #include "lessons/lesson_platform_win32.h"
+#include "platform/alloc_or_quit.h"
 #include "resource_ids.h"
+#include "resources/publisher.h"
 
 namespace {
 
@@ -28,6 +30,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     g_app.instance = instance;
     SetLessonResourceModule(instance);
     SetCoreMessageHook(ShowCoreMessageBox);
+    SetOutOfMemoryHandler(QuitForLackOfMemory);
     if (RunsOnOldConsumerWindows()) {
         // The 8-bit call: the wide one does nothing on those systems.
         MessageBoxA(nullptr,

@@ -3,9 +3,9 @@
 // hand cursor over it.
 #include "dialogs/about_box_win32.h"
 
-#include "app/publisher.h"
 #include "dialogs/update_check_win32.h"
 #include "resource_ids.h"
+#include "resources/publisher.h"
 #include "view/display_scale.h"
 #include "view/display_scale_win32.h"
 

@@ -3,14 +3,12 @@
 // once after every change as well as when painted.
 #include "dialogs/calendar_dialog_win32.h"
 
-#include "app/high_contrast_win32.h"
-#include "app/modal_win32.h"
 #include "dialogs/calendar_paint.h"
 #include "dialogs/calendar_view.h"
-#include "resource_ids.h"
 #include "view/display_scale.h"
 #include "view/display_scale_win32.h"
 #include "view/gdi_surface_win32.h"
+#include "view/screen_colours_win32.h"
 
 namespace {
 
@@ -19,8 +17,9 @@ static_assert(kKeyPageUp == VK_PRIOR && kKeyPageDown == VK_NEXT && kKeyEnd == VK
                   kKeyRight == VK_RIGHT && kKeyDown == VK_DOWN,
               "the calendar's keys are numbered as the window system numbers them");
 
-// The dialog is modal, so one view serves every opening.
-CalendarView g_calendar;
+CalendarView* ViewOf(HWND dialog) {
+    return reinterpret_cast<CalendarView*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
 
 // The calendar's own font, sized for the dialog's resolution; the face is
 // the system's default.
@@ -31,16 +30,17 @@ HFONT CreateCalendarFont(int32_t dpi) {
     return CreateFontIndirectW(&logFont);
 }
 
-void OnInitDialog(HWND dialog) {
+void OnInitDialog(HWND dialog, CalendarView* view) {
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(view));
     // The dialog manager made this font from the template and deletes it.
-    g_calendar.labelFont = reinterpret_cast<SurfaceFont*>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    view->labelFont = reinterpret_cast<SurfaceFont*>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     DrawingSurface surface = ScreenSurface(GetDC(dialog));
     surface.dpi = WindowDpi(dialog);
     // The GDI surface's fonts are HFONTs.
-    g_calendar.font = reinterpret_cast<SurfaceFont*>(CreateCalendarFont(surface.dpi));
+    view->font = reinterpret_cast<SurfaceFont*>(CreateCalendarFont(surface.dpi));
     RECT client{};
     GetClientRect(dialog, &client);
-    AttachCalendarSurface(&g_calendar, surface, {client.left, client.top, client.right, client.bottom});
+    AttachCalendarSurface(view, surface, {client.left, client.top, client.right, client.bottom});
 }
 
 void OnEraseBackground(HWND dialog, HDC dc) {
@@ -48,7 +48,7 @@ void OnEraseBackground(HWND dialog, HDC dc) {
     GetClientRect(dialog, &client);
     FillFrame(dc, client.left, client.top, client.right - client.left, client.bottom - client.top,
               kDialogFaceBrush);
-    g_calendar.redraw |= kRedrawAll;
+    ViewOf(dialog)->redraw |= kRedrawAll;
 }
 
 // BeginPaint erases first when the background needs it, so the drawing
@@ -56,43 +56,40 @@ void OnEraseBackground(HWND dialog, HDC dc) {
 void OnPaint(HWND dialog) {
     PAINTSTRUCT paint;
     BeginPaint(dialog, &paint);
-    DrawCalendar(&g_calendar);
+    DrawCalendar(ViewOf(dialog));
     EndPaint(dialog, &paint);
 }
 
+// The dialog's context and font go with it; the view stays its caller's.
 void OnDestroy(HWND dialog) {
-    ReleaseDC(dialog, GdiSurfaceDc(&g_calendar.surface));
-    g_calendar.surface = DrawingSurface{};
-}
-
-INT_PTR CALLBACK CalendarDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG: OnInitDialog(dialog); return FALSE;
-    case WM_ERASEBKGND: OnEraseBackground(dialog, reinterpret_cast<HDC>(wParam)); return TRUE;
-    case WM_PAINT: OnPaint(dialog); return TRUE;
-    // Keys move the view only with Alt held, so they arrive as system keys.
-    case WM_SYSKEYDOWN: NavigateCalendarByKey(&g_calendar, static_cast<unsigned>(wParam)); return FALSE;
-    case WM_COMMAND:
-        // Enter, Esc and the close box.
-        if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
-        g_calendar.result = 0;
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    case WM_LBUTTONDOWN:
-        if (ClickCalendar(&g_calendar, LOWORD(lParam), HIWORD(lParam))) EndDialog(dialog, 1);
-        return FALSE;
-    case WM_DESTROY: OnDestroy(dialog); return FALSE;
-    }
-    return FALSE;
+    CalendarView* view = ViewOf(dialog);
+    ReleaseDC(dialog, GdiSurfaceDc(&view->surface));
+    view->surface = DrawingSurface{};
+    if (view->font != nullptr) DeleteObject(reinterpret_cast<HFONT>(view->font));
+    view->font = nullptr;
 }
 
 }  // namespace
 
-AbsoluteDay PickDayFromCalendar(HWND owner, AbsoluteDay start) {
-    g_calendar = CalendarView{};
-    SetCalendarView(&g_calendar, start, true);
-    const INT_PTR ended = RunDialog(owner, IDD_CALENDAR, CalendarDialogProc, 0);
-    // The font outlives the dialog's last drawing.
-    if (g_calendar.font != nullptr) DeleteObject(reinterpret_cast<HFONT>(g_calendar.font));
-    return ended <= 0 ? 0 : g_calendar.result;
+INT_PTR CALLBACK CalendarDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Messages before WM_INITDIALOG find no view.
+    if (message != WM_INITDIALOG && ViewOf(dialog) == nullptr) return FALSE;
+    switch (message) {
+    case WM_INITDIALOG: OnInitDialog(dialog, reinterpret_cast<CalendarView*>(lParam)); return FALSE;
+    case WM_ERASEBKGND: OnEraseBackground(dialog, reinterpret_cast<HDC>(wParam)); return TRUE;
+    case WM_PAINT: OnPaint(dialog); return TRUE;
+    // Keys move the view only with Alt held, so they arrive as system keys.
+    case WM_SYSKEYDOWN: NavigateCalendarByKey(ViewOf(dialog), static_cast<unsigned>(wParam)); return FALSE;
+    case WM_COMMAND:
+        // Enter, Esc and the close box.
+        if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+        ViewOf(dialog)->result = 0;
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        if (ClickCalendar(ViewOf(dialog), LOWORD(lParam), HIWORD(lParam))) EndDialog(dialog, 1);
+        return FALSE;
+    case WM_DESTROY: OnDestroy(dialog); return FALSE;
+    }
+    return FALSE;
 }

@@ -3,8 +3,6 @@
 
 #include <cstdlib>
 
-#include "app/settings.h"
-
 namespace {
 
 const int32_t kStandardFontSizes[kStandardFontSizeCount] = {10, 11, 12, 14, 16, 18, 20,

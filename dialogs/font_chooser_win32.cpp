@@ -2,6 +2,7 @@
 #include "dialogs/font_chooser_win32.h"
 
 #include "dialogs/font_chooser.h"
+#include "platform/wide_text_win32.h"
 #include "resource_ids.h"
 #include "view/display_scale.h"
 #include "view/display_scale_win32.h"
@@ -17,9 +18,6 @@ struct FontDialogState {
 };
 
 FontDialogState g_fontDialog;
-
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-const char16_t* Narrow(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
 
 // Every face the device context offers, unfiltered; the enumeration stops
 // when no block of nodes can be had, keeping the faces collected so far.

@@ -9,6 +9,10 @@
 
 #include "lessons/lesson_key.h"
 
+// The reader's phrase as the search keeps it: at most 33 characters and a
+// zero byte.
+constexpr int kSearchStringSize = 34;
+
 // The phrase searched for: 8-bit text, zero-terminated; with matchCase off
 // the 26 ASCII letters match regardless of case.
 struct SearchPhrase {

@@ -1,7 +1,7 @@
 // The update-check address.
 #include "dialogs/update_check.h"
 
-#include "app/publisher.h"
+#include "resources/publisher.h"
 
 namespace {
 

@@ -3,14 +3,11 @@
 // before another program can change it between.
 #include "export/clipboard_win32.h"
 
-#include <windows.h>
-
 #include <cstdlib>
 #include <cstring>
 
-#include "app/app_state.h"
-#include "app/settings_win32.h"
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
+#include "platform/alloc_or_quit.h"
 #include "view/text_view.h"
 
 namespace {
@@ -29,7 +26,10 @@ bool OpenClipboardPatiently(HWND owner) {
     return false;
 }
 
-// ReadClipboardText's copy, from the clipboard this thread has open.
+// A copy of the clipboard's Unicode text without its terminator, from the
+// clipboard this thread has open, and its length in bytes in `byteLength`;
+// null, with `byteLength` left as it was, when it holds no text or an empty
+// one. The caller releases it with free().
 char16_t* CopyOpenClipboardText(size_t* byteLength) {
     char16_t* copy = nullptr;
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
@@ -70,18 +70,8 @@ HGLOBAL JoinedBlock(const char16_t* old, size_t oldBytes, const char16_t* text) 
 
 }  // namespace
 
-char16_t* ReadClipboardText(size_t* byteLength) {
-    *byteLength = 0;
-    if (!OpenClipboardPatiently(nullptr)) return nullptr;
-    char16_t* copy = CopyOpenClipboardText(byteLength);
-    CloseClipboard();
-    return copy;
-}
-
-void PutClipboardText(const char16_t* text, bool append) {
-    // Opened by the main window: emptied by no window, the clipboard would
-    // have no owner and may refuse the data.
-    if (!OpenClipboardPatiently(g_app.mainWindow)) return;
+void PutClipboardText(HWND owner, const char16_t* text, bool append) {
+    if (!OpenClipboardPatiently(owner)) return;
     size_t oldBytes = 0;
     char16_t* old = append ? CopyOpenClipboardText(&oldBytes) : nullptr;
     HGLOBAL block = JoinedBlock(old, oldBytes, text);
@@ -94,14 +84,14 @@ void PutClipboardText(const char16_t* text, bool append) {
     CloseClipboard();
 }
 
-void CopyLessonToClipboard(TextView* pane, bool append) {
+void CopyLessonToClipboard(HWND owner, const TextView* pane, bool append) {
     if (pane == nullptr || pane->text == nullptr) return;
-    CopyLessonTextToClipboard(pane->text, ClipboardTextSize(pane->text), append);
+    CopyLessonTextToClipboard(owner, pane->text, ClipboardTextSize(pane->text), append);
 }
 
-void CopyLessonTextToClipboard(const char* text, size_t bufferSize, bool append) {
+void CopyLessonTextToClipboard(HWND owner, const char* text, size_t bufferSize, bool append) {
     auto* buffer = static_cast<char16_t*>(AllocOrQuit(bufferSize));
     if (buffer == nullptr) return;
-    if (LessonToClipboardText(text, buffer, bufferSize) == 0) PutClipboardText(buffer, append);
+    if (LessonToClipboardText(text, buffer, bufferSize) == 0) PutClipboardText(owner, buffer, append);
     free(buffer);
 }

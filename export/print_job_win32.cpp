@@ -16,10 +16,10 @@ bool StartPageOn(void* handle) { return StartPage(Dc(handle)) > 0; }
 
 }  // namespace
 
-void PrintLesson(TextView* pane) {
+void PrintLesson(HWND owner, TextView* pane) {
     if (pane == nullptr) return;
     PrintMargins margins{};
-    HDC dc = OpenPrintJob(L"Varidel", &margins);
+    HDC dc = OpenPrintJob(owner, L"Varidel", &margins);
     if (dc == nullptr) return;
     // The header, the footer and the page number go on without a background
     // (the text too, which on blank paper looks the same).

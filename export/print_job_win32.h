@@ -6,9 +6,9 @@
 struct TextView;
 
 // Prints the pane's lesson in the reader's fonts on the printer the user
-// accepts in Page Setup, page by page; the pane itself is left as it was.
-// Nothing for a missing pane.
-void PrintLesson(TextView* pane);
+// accepts in Page Setup (owned by `owner`), page by page; the pane itself is
+// left as it was. Nothing for a missing pane.
+void PrintLesson(HWND owner, TextView* pane);
 
 // Ends the document and deletes the printer's device context; nothing for
 // null.

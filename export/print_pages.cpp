@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/publisher.h"
+#include "resources/publisher.h"
 #include "view/paint.h"
 #include "view/view_fonts.h"
 

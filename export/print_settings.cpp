@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "app/settings.h"
+#include "platform/settings_store.h"
 
 namespace {
 

@@ -8,9 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/app_state.h"
-#include "app/modal_win32.h"
 #include "export/print_settings.h"
+#include "platform/wide_text_win32.h"
 
 static_assert(offsetof(DEVMODEW, dmSize) == kSetupSizeOffset &&
                   offsetof(DEVMODEW, dmDriverExtra) == kSetupExtraOffset &&
@@ -23,8 +22,6 @@ namespace {
 // The printer set-up of the last accepted Page Setup of this run. It serves
 // when no stored one can be read, and lives until the program ends.
 HGLOBAL g_rememberedSetup;
-
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 // The accepted set-up becomes the remembered one. The one it replaces is
 // released unless the dialog was handed it: then the dialog returned it or
@@ -80,28 +77,28 @@ HGLOBAL ReadStoredPrinterSetup(HGLOBAL fallback) {
     return block;
 }
 
-HDC OpenPrintJob(const wchar_t* documentName, PrintMargins* margins) {
+HDC OpenPrintJob(HWND owner, const wchar_t* documentName, PrintMargins* margins) {
     const PrintMargins stored = LoadPrintMargins();
     PAGESETUPDLGW setup{};
     setup.lStructSize = sizeof setup;
-    setup.hwndOwner = g_app.mainWindow;
+    setup.hwndOwner = owner;
     setup.hDevMode = ReadStoredPrinterSetup(g_rememberedSetup);
     setup.Flags = PSD_MARGINS | PSD_INTHOUSANDTHSOFINCHES;
     setup.rtMargin = {stored.left, stored.top, stored.right, stored.bottom};
-    setup.hInstance = g_app.instance;
+    setup.hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
     const HGLOBAL given = setup.hDevMode;
     const BOOL accepted = PageSetupDlgW(&setup);
     if (setup.hDevNames != nullptr) GlobalFree(setup.hDevNames);
     if (!accepted) {
         const DWORD code = CommDlgExtendedError();
         if (setup.hDevMode != nullptr && setup.hDevMode != g_rememberedSetup) GlobalFree(setup.hDevMode);
-        if (code != 0) ShowMessage(g_app.mainWindow, Wide(PageSetupFailureText(code)), L"Error Printing", MB_OK);
+        if (code != 0) MessageBoxW(owner, Wide(PageSetupFailureText(code)), L"Error Printing", MB_OK);
         return nullptr;
     }
     RememberSetup(given, setup.hDevMode);
     HDC dc = CreatePrinterDc(setup.hDevMode);
     if (dc == nullptr) {
-        ShowMessage(g_app.mainWindow, L"Printer Initialitazion failed!", L"Error", MB_OK);
+        MessageBoxW(owner, L"Printer Initialitazion failed!", L"Error", MB_OK);
         return nullptr;
     }
     if (!StartDocument(dc, documentName)) {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "lessons/lesson_codec.h"
-#include "lessons/lesson_encoder.h"
 #include "lessons/lesson_container.h"
+#include "lessons/lesson_encoder.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_text.h"
 

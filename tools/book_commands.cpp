@@ -8,8 +8,8 @@
 
 #include "lessons/book_files.h"
 #include "lessons/lesson_codec.h"
-#include "lessons/lesson_encoder.h"
 #include "lessons/lesson_container.h"
+#include "lessons/lesson_encoder.h"
 #include "lessons/lesson_key.h"
 #include "tools/book_tool.h"
 #include "tools/lesson_keys_argument.h"

@@ -9,9 +9,9 @@
 
 #include "calendar/date_caption.h"
 #include "calendar/iso_date.h"
-#include "export/clipboard_text.h"
-#include "lessons/core_message.h"
 #include "lessons/book_files.h"
+#include "lessons/clipboard_text.h"
+#include "lessons/core_message.h"
 #include "lessons/lesson_container.h"
 #include "lessons/lesson_text.h"
 #include "tools/book_commands.h"

@@ -2,13 +2,13 @@
 // measured with GetTextExtentExPointW and drawn with DrawTextW.
 #include "view/gdi_surface_win32.h"
 
+#include "platform/wide_text_win32.h"
 #include "view/paint.h"
 #include "view/text_view.h"
 
 namespace {
 
 HDC Dc(void* handle) { return static_cast<HDC>(handle); }
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 HFONT Font(SurfaceFont* font) { return reinterpret_cast<HFONT>(font); }
 SurfaceFont* Surface(HGDIOBJ font) { return reinterpret_cast<SurfaceFont*>(font); }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "lessons/lesson_codec.h"
-#include "lessons/lesson_encoder.h"
 #include "lessons/lesson_container.h"
+#include "lessons/lesson_encoder.h"
 #include "tests/bench/bench_book.h"
 
 namespace {

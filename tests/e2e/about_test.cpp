@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/publisher.h"
 #include "resource_ids.h"
+#include "resources/publisher.h"
 #include "tests/e2e/app_driver.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "calendar/date_caption.h"
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_win32.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_win32.h"

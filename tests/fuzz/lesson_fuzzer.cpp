@@ -10,8 +10,8 @@
 #include "lessons/book_compiler.h"
 #include "lessons/core_message.h"
 #include "lessons/lesson_loader.h"
-#include "lessons/lesson_text.h"
 #include "lessons/lesson_platform_posix.h"
+#include "lessons/lesson_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;

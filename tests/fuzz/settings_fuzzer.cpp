@@ -10,8 +10,8 @@
 
 #include "app/app_state.h"
 #include "app/settings.h"
-#include "app/settings_store_posix.h"
 #include "export/print_settings.h"
+#include "platform/settings_store_posix.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_win32.h"
 

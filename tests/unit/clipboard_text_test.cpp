@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
 #include "lessons/core_message.h"
 #include "lessons/lesson_text.h"
 #include "tests/unit/book_fixture.h"

@@ -11,8 +11,8 @@
 #include "dialogs/search_box.h"
 #include "tests/unit/view_test_support.h"
 #include "view/display_scale.h"
-#include "view/pane.h"
 #include "view/paint.h"
+#include "view/pane.h"
 #include "view/view_fonts.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/pane_text.h"
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
 #include "tests/unit/view_test_support.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store_posix.h"
 #include "export/print_settings.h"
+#include "platform/settings_store_posix.h"
 
 namespace {
 

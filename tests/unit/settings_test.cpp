@@ -7,7 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/settings.h"
-#include "app/settings_store_posix.h"
+#include "platform/settings_store_posix.h"
 #include "view/text_view.h"
 
 namespace {

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -35,15 +34,16 @@ void EmptyTheClipboard() {
     CloseClipboard();
 }
 
-// The clipboard's text as ReadClipboardText gives it; its byte length must
-// agree with the text.
+// The clipboard's Unicode text; empty when it holds none.
 std::u16string ClipboardText() {
-    size_t bytes = 0;
-    char16_t* text = ReadClipboardText(&bytes);
     std::u16string result;
-    if (text != nullptr) result.assign(text, bytes / sizeof(char16_t));
-    free(text);
-    EXPECT_EQ(bytes, result.size() * sizeof(char16_t));
+    if (!OpenClipboard(nullptr)) return result;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* text = data != nullptr ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
+        result = text;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
     return result;
 }
 
@@ -69,16 +69,9 @@ TEST(Clipboard, CopyReplacesAndAppendFollowsWhateverWasThere) {
     };
     for (const Case& c : cases) {
         c.before();
-        PutClipboardText(u"lesson\r\n", c.append);
+        PutClipboardText(nullptr, u"lesson\r\n", c.append);
         EXPECT_EQ(ClipboardText(), c.expected) << c.what;
     }
-}
-
-TEST(Clipboard, NothingToReadGivesNothing) {
-    EmptyTheClipboard();
-    size_t bytes = 99;
-    EXPECT_EQ(ReadClipboardText(&bytes), nullptr);
-    EXPECT_EQ(bytes, 0u);
 }
 
 std::string g_shown;
@@ -92,19 +85,19 @@ TEST(Clipboard, ALessonTooLongForItsBufferLeavesTheClipboardAlone) {
     PutOtherText(u"kept\r\n");
     SetCoreMessageHook(KeepMessage);
     g_shown.clear();
-    CopyLessonTextToClipboard(text, 8, false);
-    CopyLessonTextToClipboard(text, 8, true);
+    CopyLessonTextToClipboard(nullptr, text, 8, false);
+    CopyLessonTextToClipboard(nullptr, text, 8, true);
     SetCoreMessageHook(nullptr);
     EXPECT_EQ(g_shown, "(obuf > (start + size)) (main window)\n(obuf > (start + size)) (main window)\n");
     EXPECT_EQ(ClipboardText(), u"kept\r\n");
 
-    CopyLessonTextToClipboard(text, 22, true);  // "abcdefgh", CR LF and the end: 11 units
+    CopyLessonTextToClipboard(nullptr, text, 22, true);  // "abcdefgh", CR LF and the end: 11 units
     EXPECT_EQ(ClipboardText(), u"kept\r\nabcdefgh\r\n");
 }
 
 TEST(Clipboard, WithoutAPaneNothingIsCopied) {
     PutOtherText(u"kept");
-    CopyLessonToClipboard(nullptr, false);
+    CopyLessonToClipboard(nullptr, nullptr, false);
     EXPECT_EQ(ClipboardText(), u"kept");
 }
 

@@ -12,10 +12,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/publisher.h"
 #include "dialogs/about_box_win32.h"
 #include "dialogs/font_chooser_win32.h"
 #include "resource_ids.h"
+#include "resources/publisher.h"
 #include "tests/win/program_resources.h"
 #include "view/font_settings.h"
 

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/reading_pane_win32.h"
 #include "view/gdi_surface_win32.h"
 #include "view/paint.h"
-#include "app/reading_pane_win32.h"
 #include "view/text_view.h"
 #include "view/view_fonts.h"
 

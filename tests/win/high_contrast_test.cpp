@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/high_contrast_win32.h"
 #include "app/main_window_win32.h"
 #include "app/pane_automation_win32.h"
 #include "app/reading_pane_win32.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_platform_win32.h"
 #include "tests/win/program_resources.h"
+#include "view/screen_colours_win32.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "app/pane_accessible_win32.h"
 #include "app/pane_automation_win32.h"
 #include "app/reading_pane_win32.h"
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
 #include "lessons/lesson_platform_win32.h"
 #include "tests/win/pane_window_test.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/publisher.h"
+#include "resources/publisher.h"
 #include "tests/win/program_resources.h"
 
 namespace {

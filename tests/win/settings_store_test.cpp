@@ -15,6 +15,7 @@
 #include "app/main_window_win32.h"
 #include "app/settings.h"
 #include "app/settings_win32.h"
+#include "platform/settings_store.h"
 #include "view/text_view.h"
 
 namespace {

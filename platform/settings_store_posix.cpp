@@ -1,5 +1,5 @@
 // The native build's settings store, in memory.
-#include "app/settings_store_posix.h"
+#include "platform/settings_store_posix.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,7 +1,7 @@
-// High contrast: whether the system's mode is on, through a query a test can
-// replace (wine always reports it off); the system's colours the screen then
-// draws with (g_app.colours); and drawing surfaces for screen device
-// contexts that carry them.
+// The colours the screen draws with: the fixed ones, or the system's while
+// its high-contrast mode is on (whether it is comes through a query a test
+// can replace: wine always reports it off); and drawing surfaces for screen
+// device contexts that carry them.
 #pragma once
 
 #include <windows.h>
@@ -14,12 +14,13 @@ using HighContrastQuery = bool (*)();
 // Replaces the query; null puts the system's own back.
 void SetHighContrastQuery(HighContrastQuery query);
 
-// Asks the query and, with high contrast on, reads the system's colours into
-// g_app.colours. True when what the screen draws with changed. At start and
-// after the system's colours or settings change.
+// Asks the query and, with high contrast on, reads the system's colours. True
+// when what the screen draws with changed. At start and after the system's
+// colours or settings change.
 bool RefreshScreenColours();
 
-// A surface over a device context of the screen: it draws in g_app.colours.
+// A surface over a device context of the screen: it draws in the screen's
+// colours.
 DrawingSurface ScreenSurface(HDC dc);
 
 // WM_ERASEBKGND: with high contrast on, clears the client area in the window

@@ -1,7 +1,6 @@
 // The system's high-contrast mode and the colours the screen draws with.
-#include "app/high_contrast_win32.h"
+#include "view/screen_colours_win32.h"
 
-#include "app/app_state.h"
 #include "view/gdi_surface_win32.h"
 #include "view/paint.h"
 
@@ -15,6 +14,7 @@ bool SystemHighContrast() {
 }
 
 HighContrastQuery g_query = SystemHighContrast;
+ColourScheme g_colours;
 
 ColourScheme ReadScheme() {
     ColourScheme scheme{};
@@ -41,19 +41,19 @@ void SetHighContrastQuery(HighContrastQuery query) { g_query = query != nullptr 
 
 bool RefreshScreenColours() {
     const ColourScheme scheme = ReadScheme();
-    if (SameScheme(scheme, g_app.colours)) return false;
-    g_app.colours = scheme;
+    if (SameScheme(scheme, g_colours)) return false;
+    g_colours = scheme;
     return true;
 }
 
 DrawingSurface ScreenSurface(HDC dc) {
     DrawingSurface surface = GdiSurface(dc);
-    surface.colours = &g_app.colours;
+    surface.colours = &g_colours;
     return surface;
 }
 
 bool EraseInScreenColours(HWND window, HDC dc) {
-    if (!g_app.colours.system) return false;
+    if (!g_colours.system) return false;
     RECT client{};
     GetClientRect(window, &client);
     DrawingSurface surface = ScreenSurface(dc);

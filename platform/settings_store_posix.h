@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "platform/settings_store.h"
 
 struct StoredValue {
     uint32_t type;

@@ -1,5 +1,5 @@
 // The clipboard text of a lesson.
-#include "export/clipboard_text.h"
+#include "lessons/clipboard_text.h"
 
 #include <cstdint>
 #include <cstring>
