@@ -42,7 +42,8 @@ struct AppState {
     Rect32 captionStrip;
     int32_t captionLength;             // characters in caption; 0 = none
     char SearchString[kSearchStringSize];
-    LessonKey matchLesson;             // lesson of the search match the pane shows, if any
+    LessonKey shownLesson;             // key of the text the pane shows: Lesson, or after a
+                                       // search another day's entry
     TextView* pane;                    // the reading pane; null until it exists
     int32_t SurroundingGutter;         // pixels kept free around the text, at 96 pixels per inch
     int32_t dpi;                       // the main window's pixels per inch; 0 = not known, as 96

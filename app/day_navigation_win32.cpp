@@ -31,8 +31,9 @@ bool ShowLessonText(char* text) {
 
 }  // namespace
 
-bool ShowNewDayLesson(HWND owner, char* text, AbsoluteDay previous) {
+bool ShowNewDayLesson(HWND owner, char* text, LessonKey key, AbsoluteDay previous) {
     if (text != nullptr && ShowLessonText(text)) {
+        g_app.shownLesson = key;
         AnnounceNewDay();
         return true;
     }
@@ -45,7 +46,7 @@ void GoToDay(HWND window, AbsoluteDay day) {
     if (day != 0 && !IsSupportedDay(day)) return;
     const AbsoluteDay previous = g_app.Day;
     SetCurrentDay(day, true);
-    if (ShowNewDayLesson(window, LoadLessonText(g_app.Lesson, nullptr), previous)) {
+    if (ShowNewDayLesson(window, LoadLessonText(g_app.Lesson, nullptr), g_app.Lesson, previous)) {
         RefreshWindow(window, kPaintEraseAndText);
     }
 }

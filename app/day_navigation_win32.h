@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "calendar/hebrew_calendar.h"
+#include "lessons/lesson_key.h"
 
 // Makes `day` (0: today) current, shows its lesson from the top and paints
 // the window. When the lesson cannot be fetched or laid out the previous day
@@ -16,8 +17,9 @@ void GoToDay(HWND window, AbsoluteDay day);
 // calendar can show.
 void GoToNeighbourDay(HWND window, int step);
 
-// Shows `text`, the lesson of the day just made current, from the top; the
-// pane adopts it and screen readers hear of the new day. When there is no text or the pane cannot lay it out, the
-// day `previous` comes back, the same warning is shown, owned by `owner`,
-// and the result is false.
-bool ShowNewDayLesson(HWND owner, char* text, AbsoluteDay previous);
+// Shows `text`, the lesson of key `key` for the day just made current, from
+// the top; the pane adopts it with its key and screen readers hear of the
+// new day. When there is no text or the pane cannot lay it out, the day
+// `previous` comes back, the same warning is shown, owned by `owner`, and
+// the result is false.
+bool ShowNewDayLesson(HWND owner, char* text, LessonKey key, AbsoluteDay previous);

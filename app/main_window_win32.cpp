@@ -128,8 +128,7 @@ void OnLeftButtonDown(HWND window, LPARAM lParam) {
     const int x = LOWORD(lParam);
     const int y = HIWORD(lParam);
     if (PageOnClick(window, g_app.pane, x, y, kRepaintIfMoved)) return;
-    const Rect32& strip = g_app.captionStrip;
-    if (y >= strip.top && y <= strip.top + strip.height) OpenCalendar(window);
+    if (InCaptionStrip(y)) OpenCalendar(window);
 }
 
 }  // namespace
@@ -144,7 +143,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     // Every paint bit but the erase: the class's white brush has already
     // cleared what needs painting.
-    case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
+    case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, kPaintAllButErase); return 0;
     case WM_HELP: ShowAboutBox(window); return 0;
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
     case WM_COMMAND:

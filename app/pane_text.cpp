@@ -9,11 +9,7 @@
 
 namespace {
 
-// The layout refuses a lesson whose end marker lies at or above 65,535, so
-// the paragraph walk through a pane's lesson never reaches this.
-constexpr size_t kLessonLimit = 0x10000;
-// The clipboard ends each paragraph's line with CR LF, and a paragraph with
-// the blank-line bit with a second CR LF.
+// The clipboard ends each paragraph's line with CR LF.
 constexpr int32_t kLineEndUnits = 2;
 
 // Where a lesson paragraph stands in the lesson and in the plain text.
@@ -36,13 +32,14 @@ std::u16string ClipboardText(const char* lesson) {
 std::vector<ParagraphPlace> PlaceParagraphs(const char* lesson) {
     std::vector<LessonParagraph> paragraphs;
     const auto* bytes = reinterpret_cast<const uint8_t*>(lesson);
-    SplitLessonText(bytes, kLessonLimit, &paragraphs);
+    // The layout took the lesson, so its end marker lies within the limit.
+    SplitLessonText(bytes, kMaxLessonTextSize, &paragraphs);
     std::vector<ParagraphPlace> places;
     int32_t start = 0;
     for (const LessonParagraph& p : paragraphs) {
-        const int32_t length = IsRule(p.style) ? RuleTextWidth(p.indent) : static_cast<int32_t>(p.length);
+        const int32_t length = ClipboardLineUnits(p.style, p.indent, p.length);
         places.push_back({static_cast<int32_t>(p.body - bytes), start, length});
-        start += length + ((p.style & kStyleBlankAfter) ? 2 * kLineEndUnits : kLineEndUnits);
+        start += length + ClipboardLineEndUnits(p.style);
     }
     return places;
 }

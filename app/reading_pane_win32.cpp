@@ -29,6 +29,16 @@ Rect32 ToRect(const ViewFrame& f) { return {f.left, f.top, f.width, f.height}; }
 // The stored gutter at the window's resolution.
 int32_t PaneGutter() { return ScaleToDpi(g_app.SurroundingGutter, g_app.dpi); }
 
+// Selects the caption font, when there is one, and returns what to select
+// back (null: nothing).
+HGDIOBJ SelectCaptionFont(HDC dc) {
+    return g_app.captionFont != nullptr ? SelectObject(dc, g_app.captionFont) : nullptr;
+}
+
+void RestoreObject(HDC dc, HGDIOBJ previous) {
+    if (previous != nullptr) SelectObject(dc, previous);
+}
+
 // The caption's length becomes the number of its bytes that fit the strip,
 // with the caption font selected into `dc`. Measured from the whole caption
 // each time, so a strip that grows shows more of it again.
@@ -42,7 +52,7 @@ void FitCaption(HDC dc) {
 // Measures the caption font, places the caption strip and fits the caption
 // to it; returns the frame.
 ViewFrame PlaceCaptionStrip(HWND window, HDC dc) {
-    HGDIOBJ previous = SelectObject(dc, g_app.captionFont);
+    HGDIOBJ previous = SelectCaptionFont(dc);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT client{};
@@ -51,7 +61,7 @@ ViewFrame PlaceCaptionStrip(HWND window, HDC dc) {
                                                       metrics.tmHeight, PaneGutter());
     g_app.captionStrip = ToRect(geometry.captionStrip);
     FitCaption(dc);
-    SelectObject(dc, previous);
+    RestoreObject(dc, previous);
     return geometry.frame;
 }
 
@@ -59,11 +69,11 @@ ViewFrame PlaceCaptionStrip(HWND window, HDC dc) {
 // window's width or the day may have changed since the last time).
 void DrawCaption(HDC dc) {
     const Rect32& strip = g_app.captionStrip;
-    HGDIOBJ previous = SelectObject(dc, g_app.captionFont);
+    HGDIOBJ previous = SelectCaptionFont(dc);
     FitCaption(dc);
     DrawTextRun(dc, g_app.caption, g_app.captionLength, strip.left + 1, strip.top + 1, strip.width - 2,
                 strip.height - 2);
-    SelectObject(dc, previous);
+    RestoreObject(dc, previous);
 }
 
 bool PaneHasScrollBar() {
@@ -120,6 +130,7 @@ int OpenReadingPane(HWND window) {
         free(text);
         return 1;
     }
+    g_app.shownLesson = g_app.Lesson;
     g_app.pane->topLine = g_app.LastPosition;
     UpdateScrollBar(window);
     return 0;
@@ -185,9 +196,17 @@ void RefreshWindow(HWND window, uint32_t flags) {
 }
 
 int PageOnClick(HWND window, TextView* view, int x, int y, int repaintMode) {
+    // A window too short for its text keeps the pane's last area, which may
+    // reach over the strip: the strip's rows stay the calendar's.
+    if (InCaptionStrip(y)) return 0;
     if (!PageViewOnClick(view, x, y, repaintMode, g_app.Flags, PaneGutter())) return 0;
     UpdateScrollBar(window);
     return 1;
+}
+
+bool InCaptionStrip(int y) {
+    const Rect32& strip = g_app.captionStrip;
+    return y >= strip.top && y <= strip.top + strip.height;
 }
 
 void PaintWindow(HDC dc, HWND window, uint32_t flags) {
@@ -208,14 +227,18 @@ void PaintWindow(HDC dc, HWND window, uint32_t flags) {
 }
 
 void CreateCaptionFont() {
-    if (g_app.captionFont != nullptr) DeleteObject(g_app.captionFont);
     LOGFONTW logFont{};
     logFont.lfHeight = ScaleToDpi(kCaptionFontHeight, g_app.dpi);
     logFont.lfWeight = FW_NORMAL;
     static_assert(sizeof g_app.font.FontName == sizeof logFont.lfFaceName, "face names differ in size");
     memcpy(logFont.lfFaceName, g_app.font.FontName, sizeof logFont.lfFaceName);
     logFont.lfFaceName[LF_FACESIZE - 1] = 0;
-    g_app.captionFont = CreateFontIndirectW(&logFont);
+    HFONT font = CreateFontIndirectW(&logFont);
+    // Without a new font the strip keeps the one it has (at first none: the
+    // context's own).
+    if (font == nullptr) return;
+    if (g_app.captionFont != nullptr) DeleteObject(g_app.captionFont);
+    g_app.captionFont = font;
 }
 
 void ApplyReadingFont(HWND window) {

@@ -14,6 +14,7 @@
 constexpr uint32_t kPaintText = 0x1;
 constexpr uint32_t kPaintErase = 0x100;
 constexpr uint32_t kPaintEraseAndText = 0x1FF;
+constexpr uint32_t kPaintAllButErase = 0x0FF;
 
 // Takes and keeps the window's device context, builds the caption font and
 // lays out the lesson of g_app.Lesson at g_app.LastPosition. Shows "Resource
@@ -39,8 +40,12 @@ void SetPaneMovedListener(PaneMovedListener listener);
 // after the resize that this brings, and still before this returns.
 void RefreshWindow(HWND window, uint32_t flags);
 
-// WM_LBUTTONDOWN: pages the pane when the click is for it (1), else 0.
+// WM_LBUTTONDOWN: pages the pane when the click is for it (1), else 0. A
+// click on the caption strip's rows never is.
 int PageOnClick(HWND window, TextView* view, int x, int y, int repaintMode);
+
+// True when client row `y` is one of the caption strip's.
+bool InCaptionStrip(int y);
 
 // The main window's paint: with kPaintErase clears the client below the
 // toolbar, with kPaintText paints the pane's text, then the caption strip.
@@ -48,7 +53,8 @@ int PageOnClick(HWND window, TextView* view, int x, int y, int repaintMode);
 void PaintWindow(HDC dc, HWND window, uint32_t flags);
 
 // (Re)builds g_app.captionFont from the reader's face, 14 pixels high at 96
-// pixels per inch, scaled to g_app.dpi.
+// pixels per inch, scaled to g_app.dpi. When the font cannot be made the
+// strip keeps the font it had.
 void CreateCaptionFont();
 
 // After the reader chose another face or size: the caption font, the strip

@@ -33,7 +33,7 @@ void KeepSearchPhrase(const char* phrase, bool matchCase) {
 bool ShowOtherLesson(HWND owner, const SearchHit& hit) {
     const AbsoluteDay previous = g_app.Day;
     SetCurrentDay(hit.day, true);
-    return ShowNewDayLesson(owner, hit.text, previous);
+    return ShowNewDayLesson(owner, hit.text, hit.key, previous);
 }
 
 // Brings the match to the top of the pane, repaints the window and paints
@@ -42,9 +42,13 @@ void ShowMatch(uint32_t offset, size_t length) {
     TextView* pane = g_app.pane;
     ScrollToTextOffset(pane, offset);
     RefreshWindow(g_app.mainWindow, kPaintEraseAndText);
+    // A scroll bar that came or went with the refresh laid the text out again
+    // for the new width, where the match's line may stand at another index.
+    ScrollToTextOffset(pane, offset);
     pane->highlightStart = static_cast<uint16_t>(offset);
     pane->highlightEnd = static_cast<uint16_t>(offset + length);
     PaintText(pane, true);
+    UpdateScrollBar(g_app.mainWindow);
     DrawSearchContextBox(pane);
 }
 
@@ -59,15 +63,13 @@ void OpenSearch(HWND window) {
 int FindNext(HWND owner) {
     TextView* pane = g_app.pane;
     if (g_app.SearchString[0] == '\0' || pane == nullptr) return 0;
-    const SearchPlace place{pane->text, pane->highlightStart, g_app.matchLesson, g_app.Lesson,
-                            g_app.hebrewDate.year};
+    const SearchPlace place{pane->text, pane->highlightStart, g_app.shownLesson, g_app.hebrewDate.year};
     const SearchHit hit = FindNextHit(place, {g_app.SearchString, (g_app.Flags & kFlagMatchCase) != 0});
     if (hit.offset == 0) {
         ShowMessage(owner, L"Not Found!", L"Varidel", MB_OK);
         return 0;
     }
     if (hit.text != nullptr && !ShowOtherLesson(owner, hit)) return 0;
-    g_app.matchLesson = hit.key;
     ShowMatch(hit.offset, strlen(g_app.SearchString));
     return 1;
 }

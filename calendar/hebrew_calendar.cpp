@@ -273,21 +273,9 @@ int32_t LastMonthOfHebrewYear(int32_t year) {
     return HebrewLeapYear(year) ? 13 : 12;
 }
 
-int32_t HebrewElapsedDays(int32_t year) {
-    return static_cast<int32_t>(FirstDay(MoladOfYear(year)));
-}
-
 int32_t DaysInHebrewYear(int32_t year) {
     const YearMolad molad = MoladOfYear(year);
     return static_cast<int32_t>(NextFirstDay(molad) - FirstDay(molad));
-}
-
-bool LongCheshvan(int32_t year) {
-    return DaysInHebrewYear(year) % 10 == 5;
-}
-
-bool ShortKislev(int32_t year) {
-    return DaysInHebrewYear(year) % 10 == 3;
 }
 
 int32_t DaysInHebrewMonth(int32_t month, int32_t year) {

@@ -35,11 +35,7 @@ bool IsSupportedDay(AbsoluteDay day);
 
 bool HebrewLeapYear(int32_t year);
 int32_t LastMonthOfHebrewYear(int32_t year);
-// Elapsed-day value of 1 Tishrei; AbsoluteDay of that day is this - 1373428.
-int32_t HebrewElapsedDays(int32_t year);
 int32_t DaysInHebrewYear(int32_t year);
-bool LongCheshvan(int32_t year);
-bool ShortKislev(int32_t year);
 int32_t DaysInHebrewMonth(int32_t month, int32_t year);
 // The day is not range-checked: day 30 of a 29-day month is the 1st of the
 // next. Months count as the month-by-month sum from Tishrei counts them:

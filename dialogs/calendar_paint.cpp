@@ -29,10 +29,6 @@ SurfaceFont* SelectFont(DrawingSurface* dc, SurfaceFont* font) {
     return dc->ops->selectFont(dc->handle, font);
 }
 
-void RestoreFont(DrawingSurface* dc, SurfaceFont* previous) {
-    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
-}
-
 void DrawLabel(DrawingSurface* dc, const char* text, int32_t count, const ViewFrame& box,
                bool highlighted) {
     DrawColouredRun(dc, text, count, box.left, box.top, box.width, box.height,
@@ -146,10 +142,11 @@ CalendarHeader ArrowsBeside(DrawingSurface* dc, const YearBox& box) {
 void DrawHeader(CalendarView* view) {
     DrawingSurface* dc = &view->surface;
     SurfaceFont* previous = SelectFont(dc, view->font);
-    const YearBox box = MeasureYearBox(dc, view->date.year, view->client.right - view->client.left);
+    const int32_t clientWidth = view->client.right - view->client.left;
+    const YearBox box = MeasureYearBox(dc, view->date.year, clientWidth);
     DrawFramedText(dc, view->layout, box.text, box.count, box.x, box.width);
     CalendarHeader& place = view->headerPlace;
-    if (place.arrowWidth == 0) place = ArrowsBeside(dc, box);
+    if (place.arrowWidth == 0) place = PlaceCalendarHeader(dc, view->date.year, clientWidth);
     DrawFramedText(dc, view->layout, kYearBackText, Length(kYearBackText), place.leftArrowX,
                    place.arrowWidth);
     DrawFramedText(dc, view->layout, kYearForwardText, Length(kYearForwardText), place.rightArrowX,

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "lessons/lesson_loader.h"
+#include "lessons/lesson_text.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ uint32_t FindInLesson(const char* text, uint32_t startOffset, const SearchPhrase
         const char* from = body;
         while (from < limit && *from != '\0') ++from;
         if (const char* found = FindPhrase(from, phrase)) return static_cast<uint32_t>(found - text);
-        paragraph = body + strlen(body) + 1;
+        paragraph = NextParagraph(paragraph);
     }
     return 0;
 }
@@ -74,7 +75,7 @@ LessonKey NextWalkKey(LessonKey key) {
 
 SearchHit FindNextHit(const SearchPlace& place, const SearchPhrase& phrase) {
     if (phrase.text[0] == '\0') return {};
-    const LessonKey shown = place.highlightStart != 0 ? place.matchLesson : place.dayLesson;
+    const LessonKey shown = place.shownLesson;
     if (place.text != nullptr) {
         const uint32_t offset = FindInLesson(place.text, place.highlightStart + 1u, phrase);
         if (offset != 0) return {offset, nullptr, shown, 0};

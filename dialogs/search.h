@@ -38,15 +38,14 @@ constexpr int kWalkKeys = 14 * 31;
 // the next, and lesson month 14 by month 1.
 LessonKey NextWalkKey(LessonKey key);
 
-// Where the search starts: the lesson shown. Its text is the one of
-// `matchLesson` while a match is shown, else the one of `dayLesson`: a match
-// may be shown on a day of another key (30 Adar I in a common year on
-// 1 Nisan), and Search Again goes on from the lesson the match is in.
+// Where the search starts: the lesson shown. Its key is the one of the
+// text, which may be another day's entry (a match in 30 Adar I of a common
+// year is shown on 1 Nisan), and Search Again goes on from that entry even
+// when its match is no longer marked.
 struct SearchPlace {
     const char* text;         // the text shown, or null
     uint16_t highlightStart;  // offset of the match shown; 0 = none
-    LessonKey matchLesson;    // key of the lesson of the match shown
-    LessonKey dayLesson;      // key of the day shown
+    LessonKey shownLesson;    // key of the text shown
     int32_t year;             // Hebrew year of the day shown
 };
 

@@ -43,11 +43,6 @@ const char* BodyWithStyle(const char* paragraph, uint8_t style) {
     return static_cast<uint8_t>(paragraph[0]) == style ? paragraph + 2 : nullptr;
 }
 
-const char* NextParagraph(const char* paragraph) {
-    const char* body = paragraph + 2;
-    return body + strlen(body) + 1;
-}
-
 BoxLine Measure(DrawingSurface* dc, const char* body, int32_t frameWidth) {
     BoxLine line{body, static_cast<int32_t>(strlen(body)), frameWidth};
     MeasureFit(dc, body, &line.width, &line.count);
@@ -104,5 +99,5 @@ void DrawSearchContextBox(TextView* view) {
                         inner.top + i * h, lines[i].width, h, RoleColour(dc, ColourRole::MarkInk, kColourRed),
                         RoleColour(dc, ColourRole::Mark, kColourYellow));
     }
-    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    RestoreFont(dc, previous);
 }

@@ -30,7 +30,7 @@ int32_t BandHeight(TextView* view) {
     DrawingSurface* dc = view->dc;
     SurfaceFont* previous = SelectStyleFont(view, kKeySmallPrint);
     const int32_t height = dc->ops->metrics(dc->handle).height;
-    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    RestoreFont(dc, previous);
     return height;
 }
 
@@ -53,7 +53,7 @@ void DrawBands(TextView* view, const PageGeometry& page, int32_t number) {
     DrawInBand(dc, kPageFooter, page.footer, false);
     DrawInBand(dc, pageText, page.footer, true);
     DrawInBand(dc, kPageHeader, page.header, false);
-    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    RestoreFont(dc, previous);
 }
 
 }  // namespace

@@ -18,7 +18,6 @@
 #include <vector>
 
 constexpr int kLessonMonths = 13;  // lesson months with their own source
-constexpr size_t kMaxLessonTextSize = 0xFFFF;
 
 struct BookEntry {
     int line = 0;               // line of its @day; 0 = not given

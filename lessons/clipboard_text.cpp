@@ -33,6 +33,12 @@ struct UnitWriter {
 
 }  // namespace
 
+int32_t ClipboardLineUnits(uint8_t style, uint8_t indent, size_t bodyLength) {
+    return IsRule(style) ? RuleTextWidth(indent) : static_cast<int32_t>(bodyLength);
+}
+
+int32_t ClipboardLineEndUnits(uint8_t style) { return (style & kStyleBlankAfter) ? 4 : 2; }
+
 size_t ClipboardTextSize(const char* text) {
     size_t paragraphs = 0, blankLines = 0, rules = 0, indents = 0;
     const char* p = text;
@@ -46,7 +52,7 @@ size_t ClipboardTextSize(const char* text) {
         } else {
             indents += indent & kIndentPixelsMask;
         }
-        p += 2 + strlen(p + 2) + 1;
+        p = NextParagraph(p);
     }
     const size_t length = static_cast<size_t>(p - text);
     const size_t units = length + length / 2 + 2 * (paragraphs + blankLines) + rules + indents;
@@ -60,13 +66,9 @@ int LessonToClipboardText(const char* text, char16_t* buffer, size_t size) {
         const uint8_t indent = static_cast<uint8_t>(p[1]);
         const char* body = p + 2;
         const size_t length = strlen(body);
-        if (IsRule(style)) {
-            for (int i = RuleTextWidth(indent); i > 0; --i) w.Put(u'-');
-        } else {
-            for (size_t i = 0; i < length; ++i) w.Put(static_cast<unsigned char>(body[i]));
-        }
-        w.PutLineEnd();
-        if (style & kStyleBlankAfter) w.PutLineEnd();
+        const int32_t units = ClipboardLineUnits(style, indent, length);
+        for (int32_t i = 0; i < units; ++i) w.Put(IsRule(style) ? u'-' : static_cast<unsigned char>(body[i]));
+        for (int32_t i = 0; i < ClipboardLineEndUnits(style); i += 2) w.PutLineEnd();
         p = body + length + 1;
     }
     w.Put(0);

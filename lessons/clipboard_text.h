@@ -6,6 +6,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+
+// Units of a paragraph's line before its line end: its body widened, or the
+// hyphens of a rule.
+int32_t ClipboardLineUnits(uint8_t style, uint8_t indent, size_t bodyLength);
+// Units of the line end after it: CR LF, and a second CR LF for a paragraph
+// with the blank-line bit.
+int32_t ClipboardLineEndUnits(uint8_t style);
 
 // Bytes of a buffer that always holds the clipboard text of the lesson text
 // `text` (zero-terminated paragraphs up to a zero style byte).

@@ -1,6 +1,8 @@
 // The lesson text format: rules, words and the paragraph walk.
 #include "lessons/lesson_text.h"
 
+#include <cstring>
+
 int32_t RulePixelWidth(uint8_t width, int32_t frameWidth) {
     return RuleWidthIsPixels(width) ? width : (width - 160) * frameWidth * 2 / 100;
 }
@@ -11,6 +13,11 @@ int32_t WordLength(const char* p) {
     int32_t n = 0;
     while (p[n] != 0 && p[n] != ' ') ++n;
     return n;
+}
+
+const char* NextParagraph(const char* paragraph) {
+    const char* body = paragraph + 2;
+    return body + strlen(body) + 1;
 }
 
 size_t SplitLessonText(const uint8_t* text, size_t size, std::vector<LessonParagraph>* paragraphs) {

@@ -30,6 +30,10 @@ constexpr uint8_t kStyleHeading = 0xC1;
 constexpr uint8_t kIndentPixelsMask = 0x3F;
 constexpr int LabelLevel(uint8_t indent) { return indent >> 6; }
 
+// The largest lesson text, its end marker included: every offset into it
+// fits 16 bits.
+constexpr size_t kMaxLessonTextSize = 0xFFFF;
+
 constexpr bool IsRule(uint8_t style) { return (style & kStyleSizeMask) == kStyleSizeMask; }
 
 // Width of a rule of indent byte `width` in a frame `frameWidth` pixels wide:
@@ -46,6 +50,10 @@ int RuleTextWidth(uint8_t width);
 
 // Bytes from `p` up to the first space or zero byte: a word, or a label.
 int32_t WordLength(const char* p);
+
+// The paragraph after the one at `paragraph` (its style byte): past the
+// style and indent bytes, the body and its zero byte.
+const char* NextParagraph(const char* paragraph);
 
 struct LessonParagraph {
     uint8_t style;

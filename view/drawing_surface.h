@@ -121,6 +121,12 @@ inline uint32_t RoleColour(const DrawingSurface* dc, ColourRole role, uint32_t f
     return fixed;
 }
 
+// Selects back the font that a selection returned as the one before it
+// (none: nothing).
+inline void RestoreFont(DrawingSurface* dc, SurfaceFont* previous) {
+    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+}
+
 // The resolution a surface's fonts are sized for.
 inline int32_t SurfaceFontDpi(const DrawingSurface* surface) {
     return surface->dpi > 0 ? surface->dpi : surface->ops->pixelsPerInchY(surface->handle);

@@ -9,11 +9,11 @@
 
 namespace {
 
-constexpr int32_t kMaxOffset = 0xFFFF;
+constexpr int32_t kMaxOffset = static_cast<int32_t>(kMaxLessonTextSize);
 constexpr int32_t kMaxLines = 0xFFFF;
 constexpr int32_t kSpareBytes = 64;
 
-// True when the text's end marker lies below offset 65,535.
+// True when the text, its end marker included, fits kMaxLessonTextSize.
 bool FitsOffsets(const char* text) {
     int32_t p = 0;
     while (p < kMaxOffset && text[p] != 0) {
@@ -234,7 +234,7 @@ int LayParagraphs(Layout& layout) {
         const int result = IsRule(style) ? AddRule(layout, style, indent, body)
                                          : AddTextLines(layout, style, level, body);
         if (result != kLayoutDone) return result;
-        p = body + static_cast<int32_t>(strlen(text + body)) + 1;
+        p = static_cast<int32_t>(NextParagraph(text + p) - text);
     }
     return kLayoutDone;
 }
@@ -273,11 +273,19 @@ int FailLayout(Layout& layout, SurfaceFont* previousFont, int result) {
         }
         view->lines[layout.line] = {};
     }
-    if (previousFont != nullptr) view->dc->ops->selectFont(view->dc->handle, previousFont);
+    RestoreFont(view->dc, previousFont);
     return result;
 }
 
 }  // namespace
+
+uint32_t RunStart(const char* text, const TextLine& line) {
+    uint32_t p = line.start;
+    if (line.hang == 0) return p;
+    p += WordLength(text + p);
+    while (text[p] == ' ') ++p;
+    return p;
+}
 
 TextView* CreateTextView(DrawingSurface* dc, const EdgeRect* rect, const FontSettings* font,
                          int32_t capacity) {
@@ -344,7 +352,7 @@ int LayoutText(TextView* view, char* text, bool replaceText) {
     view->text = text;
     view->layoutWidth = view->frame.width;
     ComputeLastTopLine(view);
-    if (previousFont != nullptr) view->dc->ops->selectFont(view->dc->handle, previousFont);
+    RestoreFont(view->dc, previousFont);
     return kLayoutDone;
 }
 
@@ -364,11 +372,11 @@ int ScrollToTextOffset(TextView* view, uint32_t offset) {
     if (view == nullptr || view->lines == nullptr) return 0;
     uint32_t visual = 0;
     for (const TextLine* line = view->lines; line->style != 0; ++line) {
-        if (line->start <= offset && offset <= static_cast<uint32_t>(line->start) + line->length) {
+        if (line->start <= offset && offset <= RunEnd(view->text, *line)) {
             view->topLine = static_cast<uint16_t>(visual > view->lastTopLine ? view->lastTopLine : visual);
             return 1;
         }
-        visual += (line->style & kStyleBlankAfter) ? 2 : 1;
+        visual += VisualLinesOf(*line);
     }
     return 0;
 }

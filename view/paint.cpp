@@ -22,7 +22,7 @@ PaintCursor FirstVisibleLine(TextView* view) {
     TextLine* line = view->lines;
     uint32_t visual = 0;
     while (line->style != 0 && visual < view->topLine) {
-        visual += (line->style & kStyleBlankAfter) ? 2 : 1;
+        visual += VisualLinesOf(*line);
         ++line;
     }
     PaintCursor cursor{line, view->frame.top, view->frame.height};
@@ -36,7 +36,7 @@ PaintCursor FirstVisibleLine(TextView* view) {
 // Moves the cursor past a drawn line and its blank line; returns the visual
 // lines passed.
 int32_t Advance(PaintCursor& cursor) {
-    const int32_t steps = (cursor.line->style & kStyleBlankAfter) ? 2 : 1;
+    const int32_t steps = VisualLinesOf(*cursor.line);
     cursor.y += steps * cursor.line->height;
     cursor.room -= steps * cursor.line->height;
     ++cursor.line;
@@ -53,13 +53,6 @@ uint8_t StartKey(const TextLine* line) {
     return (line->style == 0 || IsRule(line->style)) ? kRegularKey : line->style;
 }
 
-// Offset of the text run of a labelled line: past the label and its spaces.
-int32_t RunAfterLabel(const char* text, int32_t start) {
-    int32_t p = start + WordLength(text + start);
-    while (text[p] == ' ') ++p;
-    return p;
-}
-
 void PaintLine(TextView* view, const TextLine& line, int32_t y) {
     DrawingSurface* dc = view->dc;
     if (IsRule(line.style)) {
@@ -68,16 +61,14 @@ void PaintLine(TextView* view, const TextLine& line, int32_t y) {
         return;
     }
     const char* text = view->text;
-    int32_t run = line.start;
     if (line.hang != 0) {
         // The label is drawn with only the bytes that fit its column.
         int32_t width = line.hang;
         int32_t count = WordLength(text + line.start);
         MeasureFit(dc, text + line.start, &width, &count);
         DrawTextRun(dc, text + line.start, count, line.x - line.hang, y, width, line.height);
-        run = RunAfterLabel(text, line.start);
     }
-    DrawTextRun(dc, text + run, line.length, line.x, y, line.width, line.height);
+    DrawTextRun(dc, text + RunStart(text, line), line.length, line.x, y, line.width, line.height);
 }
 
 // Draws the highlighted part of the run of `count` bytes at text offset
@@ -112,15 +103,11 @@ void HighlightLine(TextView* view, const TextLine& line, int32_t y) {
         return;
     }
     HighlightRun(view, line.start, WordLength(view->text + line.start), line.x - line.hang, y);
-    HighlightRun(view, RunAfterLabel(view->text, line.start), line.length, line.x, y);
+    HighlightRun(view, static_cast<int32_t>(RunStart(view->text, line)), line.length, line.x, y);
 }
 
 bool Paintable(const TextView* view) {
     return view != nullptr && view->text != nullptr && view->lines != nullptr;
-}
-
-void RestoreFont(TextView* view, SurfaceFont* previous) {
-    if (previous != nullptr) view->dc->ops->selectFont(view->dc->handle, previous);
 }
 
 }  // namespace
@@ -148,7 +135,7 @@ int PaintText(TextView* view, bool erase) {
         }
         PaintLine(view, line, cursor.y);
     }
-    RestoreFont(view, previous);
+    RestoreFont(view->dc, previous);
     dc->ops->setTextColour(dc->handle, savedColour);
     if (system) dc->ops->setBackColour(dc->handle, savedBack);
     if (view->highlightStart != 0 || view->highlightEnd != 0) return PaintHighlight(view);
@@ -164,12 +151,12 @@ int PaintHighlight(TextView* view) {
     for (; Fits(cursor); Advance(cursor)) {
         const TextLine& line = *cursor.line;
         if (IsRule(line.style)) continue;
-        if (view->highlightEnd < line.start || view->highlightStart > line.start + line.length) continue;
+        if (view->highlightEnd < line.start || view->highlightStart > RunEnd(view->text, line)) continue;
         if ((line.style ^ fontKey) & kStyleFontMask) SelectStyleFont(view, line.style);
         fontKey = line.style;
         HighlightLine(view, line, cursor.y);
     }
-    RestoreFont(view, previous);
+    RestoreFont(view->dc, previous);
     return 0;
 }
 

@@ -26,7 +26,7 @@ uint32_t TopTextOffset(const TextView* view) {
     uint32_t visual = 0;
     for (const TextLine* line = view->lines; line->style != 0; ++line) {
         if (visual >= view->topLine) return line->start;
-        visual += (line->style & kStyleBlankAfter) ? 2 : 1;
+        visual += VisualLinesOf(*line);
     }
     return 0;
 }

@@ -75,6 +75,15 @@ struct TextView {
                                 // with the current fonts; 0 = none
 };
 
+// Visual lines a table entry takes: the line, and the blank line after it
+// when its style has bit 7.
+inline int32_t VisualLinesOf(const TextLine& line) { return (line.style & kStyleBlankAfter) ? 2 : 1; }
+
+// Offset of the first byte of the run drawn at x (past the label and its
+// spaces on a labelled line), and of the byte just past the run.
+uint32_t RunStart(const char* text, const TextLine& line);
+inline uint32_t RunEnd(const char* text, const TextLine& line) { return RunStart(text, line) + line.length; }
+
 // A new view on `dc` (none: null). With `rect` the frame is its left, top,
 // width and height; with capacity > 0 a table of capacity + 1 lines is made
 // (a view is still returned when that fails). Destroy with DestroyTextView.

@@ -20,7 +20,7 @@ int32_t DefaultHeight(DrawingSurface* dc, const char16_t* faceName, int32_t weig
     if (font == nullptr) return 0;
     SurfaceFont* previous = dc->ops->selectFont(dc->handle, font);
     const int32_t cellHeight = dc->ops->metrics(dc->handle).height;
-    if (previous != nullptr) dc->ops->selectFont(dc->handle, previous);
+    RestoreFont(dc, previous);
     dc->ops->deleteFont(dc->handle, font);
     return DefaultFontCellHeight(cellHeight, dc->dpi);
 }

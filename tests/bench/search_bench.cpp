@@ -70,7 +70,7 @@ BENCHMARK(DecodeWholeBook)->Unit(benchmark::kMillisecond);
 void Walk(benchmark::State& state, const char* phrase, LessonKey expected) {
     UseShippedBook();
     char* shown = LoadLessonText(kShown, nullptr);
-    const SearchPlace place{shown, 0, 0, kShown, kYear};
+    const SearchPlace place{shown, 0, kShown, kYear};
     const double decode = DecodeSeconds();
     const std::clock_t start = std::clock();
     for (auto _ : state) {

@@ -125,7 +125,14 @@ TEST_F(ClipboardExport, AppendKeepsAnotherProgramsTextInFront) {
         // Sent, not posted: the command has run when the call returns.
         std::thread append([&] { SendMessageW(app.window, WM_COMMAND, MAKEWPARAM(CMD_APPEND, 0), 0); });
         if (c.throughout) append.join();
-        if (c.hold && !c.throughout) Sleep(100);
+        if (c.hold && !c.throughout) {
+            // Let go once the program is inside the command, waiting for
+            // the clipboard: until then it answers at once.
+            ASSERT_TRUE(WaitFor([&] {
+                DWORD_PTR answer = 0;
+                return SendMessageTimeoutW(app.window, WM_NULL, 0, 0, SMTO_NORMAL, 5, &answer) == 0;
+            })) << c.what;
+        }
         if (c.hold) CloseClipboard();
         if (append.joinable()) append.join();
         ExpectClipboard(c.expected, c.what);

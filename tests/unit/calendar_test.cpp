@@ -19,6 +19,10 @@ bool IsRealDate(HebrewDate date) {
            date.day <= DaysInHebrewMonth(date.month, date.year);
 }
 
+// The program's 1 Tishrei of `year` counted as the step-by-step arithmetic
+// counts its elapsed days (absolute day 1 is its day 1,373,429).
+int32_t ElapsedDays(int32_t year) { return AbsoluteFromHebrew({7, 1, year}) + 1373428; }
+
 }  // namespace
 
 TEST(CalendarKnownDates, CivilAndHebrewAnchors) {
@@ -80,7 +84,7 @@ TEST(CalendarYears, EveryYearHasALegalLengthAndNoForbiddenNewYearDay) {
         const bool legal = HebrewLeapYear(year) ? (length >= 383 && length <= 385)
                                                 : (length >= 353 && length <= 355);
         ASSERT_TRUE(legal) << "year " << year << " has " << length << " days";
-        const int32_t weekday = HebrewElapsedDays(year) % 7;
+        const int32_t weekday = ElapsedDays(year) % 7;
         ASSERT_TRUE(weekday != 0 && weekday != 3 && weekday != 5) << "1 Tishrei " << year;
     }
 }
@@ -89,7 +93,7 @@ TEST(CalendarYears, NewYearsAgreeWithTheStepByStepArithmeticOverAWholePeriod) {
     // After 689,472 years the calendar repeats: every time of the molad and
     // every rule of postponement comes up within them.
     for (int32_t year = 1; year <= 689472; ++year) {
-        ASSERT_EQ(HebrewElapsedDays(year), ReferenceElapsedDays(year)) << year;
+        ASSERT_EQ(ElapsedDays(year), ReferenceElapsedDays(year)) << year;
         ASSERT_EQ(DaysInHebrewYear(year), ReferenceDaysInYear(year)) << year;
     }
 }

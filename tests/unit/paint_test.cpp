@@ -190,6 +190,34 @@ TEST(Paint, HighlightInsideALabel) {
     EXPECT_EQ(mark.x, 8);  // label at x - hang = 0, one byte in
 }
 
+// A labelled first line draws its run after the label and its spaces, so the
+// run ends past start + length: a match in its last bytes is still on it.
+TEST(Paint, MatchAtTheEndOfALabelledFirstLineIsScrolledToAndHighlighted) {
+    ViewFixture f(10, 0, 100, 32);  // two lines to a screen
+    LessonText text;
+    for (int verse = 0; verse < 4; ++verse) text.Para(0x81, 0x40, kListItem);
+    ASSERT_EQ(f.Lay(text), kLayoutDone);
+    // The third verse: "\x95 alpha beta" on its first line, whose label and
+    // space take two bytes; "beta" ends the run.
+    const TextLine& first = f.Line(4);
+    ASSERT_EQ(first.hang, 8);
+    ASSERT_EQ(RunEnd(f.view->text, first), first.start + 2u + first.length);
+    const uint32_t lastByte = RunEnd(f.view->text, first) - 1;  // beta's "a"
+    ASSERT_GT(lastByte, static_cast<uint32_t>(first.start + first.length));
+
+    f.view->topLine = 0;
+    ASSERT_EQ(ScrollToTextOffset(f.view, lastByte), 1);
+    EXPECT_EQ(f.view->topLine, 6);  // two verses of two lines and a blank line
+    f.view->highlightStart = static_cast<uint16_t>(lastByte);
+    f.view->highlightEnd = static_cast<uint16_t>(lastByte + 1);
+    ASSERT_EQ(PaintText(f.view, false), 0);
+    const DrawCall& mark = f.recorder.calls.back();
+    EXPECT_EQ(mark.backColour, kColourYellow);
+    EXPECT_EQ(mark.text, "a");
+    EXPECT_EQ(mark.y, 0);
+    EXPECT_EQ(mark.x, 18 + 9 * 8);
+}
+
 TEST(Paint, NothingToPaint) {
     ViewFixture f(0, 0, 100, 100);
     EXPECT_EQ(PaintText(f.view, true), -1);  // no text yet

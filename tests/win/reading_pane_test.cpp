@@ -169,6 +169,21 @@ TEST_F(ReadingPaneTest, ClickInTheLowerHalfPagesDown) {
     EXPECT_EQ(PageOnClick(window_, pane, 100, g_app.captionStrip.top + 1, 1), 0);  // the caption strip
 }
 
+TEST_F(ReadingPaneTest, InAWindowTooShortForThePaneTheStripIsStillNoPartOfIt) {
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    const ViewFrame kept = pane->frame;
+    OnPaneResize(window_, MAKELPARAM(400, 30));  // no room for any text: the pane keeps its area
+    ASSERT_EQ(pane->frame.height, kept.height);
+    const Rect32& strip = g_app.captionStrip;
+    ASSERT_EQ(strip.top + strip.height, 30);
+    for (int y = strip.top; y <= strip.top + strip.height; ++y) {
+        ASSERT_TRUE(HitTestPaneFrame(pane, 100, y, 10)) << "the kept area reaches over row " << y;
+        EXPECT_EQ(PageOnClick(window_, pane, 100, y, 1), 0) << "row " << y;
+    }
+    EXPECT_EQ(pane->topLine, 0);
+}
+
 TEST_F(ReadingPaneTest, WindowPaintDrawsTheCaptionStrip) {
     ASSERT_EQ(OpenReadingPane(window_), 0);
     HDC windowDc = GetDC(window_);
