@@ -10,6 +10,7 @@
 #include "dialogs/calendar_dialog_win32.h"
 #include "dialogs/calendar_view.h"
 #include "dialogs/font_chooser_win32.h"
+#include "dialogs/go_to_date_win32.h"
 #include "dialogs/update_check_win32.h"
 #include "export/clipboard_win32.h"
 #include "export/print_job_win32.h"
@@ -22,6 +23,13 @@ void ChooseReadingFont(HWND window) {
     if (RunDialog(window, IDD_FONT, FontDialogProc, reinterpret_cast<LPARAM>(&g_app.font)) == 1) {
         ApplyReadingFont(window);
     }
+}
+
+// A civil date picked goes as a day picked in the calendar does.
+void OpenGoToDate(HWND window) {
+    AbsoluteDay day = g_app.Day;
+    if (RunDialog(window, IDD_GOTO_DATE, GoToDateDialogProc, reinterpret_cast<LPARAM>(&day)) != IDOK) return;
+    if (day != g_app.Day) GoToDay(window, day);
 }
 
 }  // namespace
@@ -38,6 +46,7 @@ void ShowAboutBox(HWND window) { RunDialog(window, IDD_ABOUT, AboutDialogProc, 0
 int DispatchCommand(HWND window, unsigned command) {
     switch (command) {
     case CMD_CALENDAR: OpenCalendar(window); break;
+    case CMD_GOTO_DATE: OpenGoToDate(window); break;
     case CMD_TODAY: GoToDay(window, 0); break;
     case CMD_NEXT_DAY: GoToNeighbourDay(window, 1); break;
     case CMD_PREVIOUS_DAY: GoToNeighbourDay(window, -1); break;

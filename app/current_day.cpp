@@ -11,6 +11,10 @@ void DeriveDateAndCaption() {
     if (g_app.captionLength == 0) g_app.caption[0] = '\0';
 }
 
+bool TodayMoved(uint32_t flags, AbsoluteDay shown, AbsoluteDay today) {
+    return (flags & kFlagDayChosen) == 0 && today != shown;
+}
+
 void SetCurrentDay(AbsoluteDay day, bool keepLastPosition) {
     if (day == 0 && (g_app.Flags & kFlagDayChosen) && !keepLastPosition) return;
     if (day != 0) {

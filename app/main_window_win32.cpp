@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/commands_win32.h"
+#include "app/day_follower_win32.h"
 #include "app/day_navigation_win32.h"
 #include "app/pane_automation_win32.h"
 #include "app/reading_pane_win32.h"
@@ -42,9 +43,11 @@ void OnCreate(HWND window) {
     RefreshScreenColours();
     g_app.toolbar = CreateMainToolbar(window);
     OpenReadingPane(window);
+    StartFollowingToday(window);
 }
 
 void OnDestroy(HWND window) {
+    StopFollowingToday(window);
     ClosePaneAccessibility(window);
     CloseReadingPane(window);
     DestroyWindow(g_app.toolbar);
@@ -160,6 +163,20 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE: OnColoursChanged(window); break;
+    // The moments the day may have turned while the window stayed open.
+    case WM_TIMER:
+        if (wParam == kMidnightTimer) CatchUpWithToday(window);
+        return 0;
+    case WM_TIMECHANGE: CatchUpWithToday(window); return 0;
+    case WM_POWERBROADCAST:
+        if (IsWakeUp(wParam)) CatchUpWithToday(window);
+        return TRUE;
+    case WM_WTSSESSION_CHANGE:
+        if (IsUnlock(wParam)) CatchUpWithToday(window);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) CatchUpWithToday(window);
+        break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -8,6 +8,7 @@
 #include "app/app_state.h"
 #include "app/com_object_win32.h"
 #include "app/pane_text.h"
+#include "app/reading_pane_win32.h"
 
 namespace {
 
@@ -84,8 +85,10 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** result) override {
         return Alive() ? standard_->get_accChild(child, result) : kGone;
     }
+    // The civil date of the day shown describes the pane.
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return Alive() ? standard_->get_accDescription(child, text) : kGone;
+        if (!IsSelf(child)) return Alive() ? standard_->get_accDescription(child, text) : kGone;
+        return Give(text, ShownCivilDateText());
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override {
         return Alive() ? standard_->get_accHelp(child, text) : kGone;

@@ -150,6 +150,10 @@ HRESULT PaneElement::GetPropertyValue(PROPERTYID property, VARIANT* result) {
         result->vt = VT_BSTR;
         result->bstrVal = ToBstr(CaptionText());
         break;
+    case UIA_HelpTextPropertyId:
+        result->vt = VT_BSTR;
+        result->bstrVal = ToBstr(ShownCivilDateText());
+        break;
     case UIA_AutomationIdPropertyId:
         result->vt = VT_BSTR;
         result->bstrVal = SysAllocString(L"ReadingPane");
@@ -233,6 +237,7 @@ void AnnounceNewDay() {
     HWND window = g_app.mainWindow;
     if (window == nullptr) return;
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, CHILDID_SELF);
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
     if (g_element == nullptr || g_element->window == nullptr) return;
     const std::u16string name = CaptionText();

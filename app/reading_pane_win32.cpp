@@ -6,6 +6,8 @@
 
 #include "app/app_state.h"
 #include "app/modal_win32.h"
+#include "calendar/civil_date_win32.h"
+#include "platform/wide_text_win32.h"
 #include "lessons/lesson_loader.h"
 #include "view/display_scale.h"
 #include "view/gdi_surface_win32.h"
@@ -17,6 +19,11 @@ namespace {
 
 constexpr int kPaneLineCapacity = 100;
 constexpr int kCaptionFontHeight = 14;  // cell height in pixels at 96 pixels per inch
+// The civil date's room at 96 pixels per inch: in from the strip's right
+// end, and at least between it and the caption.
+constexpr int kCivilDateMargin = 4;
+constexpr int kCivilDateGap = 24;
+constexpr int kCivilDateUnits = 80;  // the longest long date with room to spare
 
 // The surface over the window's device context; the pane view draws through
 // it from WM_CREATE to WM_DESTROY.
@@ -76,6 +83,28 @@ void DrawCaption(HDC dc) {
     RestoreObject(dc, previous);
 }
 
+// The civil date at the strip's right end, in the caption font, when it
+// leaves a clear gap to the caption.
+void DrawCivilDate(HDC dc) {
+    const std::u16string civil = ShownCivilDateText();
+    if (civil.empty()) return;
+    const int length = static_cast<int>(civil.size());
+    const Rect32& strip = g_app.captionStrip;
+    HGDIOBJ previous = SelectCaptionFont(dc);
+    SIZE civilSize{};
+    GetTextExtentPoint32W(dc, Wide(civil.c_str()), length, &civilSize);
+    int32_t captionWidth = strip.width;
+    int32_t count = g_app.captionLength;
+    MeasureFit(dc, g_app.caption, &captionWidth, &count);
+    const int32_t left = CivilDateLeft({strip.left, strip.top, strip.width, strip.height}, captionWidth, civilSize.cx,
+                                       ScaleToDpi(kCivilDateMargin, g_app.dpi), ScaleToDpi(kCivilDateGap, g_app.dpi));
+    if (left >= 0) {
+        RECT box{left, strip.top + 1, left + civilSize.cx, strip.top + strip.height - 1};
+        DrawTextW(dc, Wide(civil.c_str()), length, &box, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    RestoreObject(dc, previous);
+}
+
 bool PaneHasScrollBar() {
     return (g_app.Flags & (kFlagScrollBar | kFlagScrollBarLeft)) && g_app.pane != nullptr;
 }
@@ -97,10 +126,17 @@ void PaintCaptionStrip(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     const COLORREF ink = SetTextColor(dc, RoleColour(&surface, ColourRole::FaceInk, GetTextColor(dc)));
     DrawCaption(dc);
+    DrawCivilDate(dc);
     SetTextColor(dc, ink);
 }
 
 }  // namespace
+
+std::u16string ShownCivilDateText() {
+    wchar_t civil[kCivilDateUnits];
+    const int length = FormatCivilDate(g_app.Day, nullptr, civil, kCivilDateUnits);
+    return std::u16string(reinterpret_cast<const char16_t*>(civil), static_cast<size_t>(length));
+}
 
 int ToolbarHeight() {
     RECT box{};

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "view/pane.h"
 
@@ -66,6 +67,10 @@ void ApplyReadingFont(HWND window);
 // for it and the lesson laid out again with the line holding `topOffset` (a
 // TopTextOffset taken before) at the top; the window is repainted.
 void RescaleReadingPane(HWND window, uint32_t topOffset);
+
+// The civil date of the day shown in the user's long date format, as the
+// strip shows it beside the caption; empty when the system cannot write it.
+std::u16string ShownCivilDateText();
 
 // Height of the toolbar window; 0 when there is none.
 int ToolbarHeight();

@@ -48,7 +48,9 @@ HWND CreateMainWindow() {
 
 HWND InitInstance(int showCommand) {
     if (!ClaimSingleInstance()) return nullptr;
-    InitCommonControls();
+    // The toolbar, and the date picker of Go to Date.
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&controls);
     LoadSettings();
     SetCurrentDay(0, false);
     RegisterMainWindowClass();

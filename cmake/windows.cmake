@@ -16,7 +16,7 @@ add_library(varidel STATIC ${VARIDEL_CORE_SOURCES} ${VARIDEL_WIN32_SOURCES})
 target_include_directories(varidel PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(varidel PUBLIC UNICODE _UNICODE)
 target_include_directories(varidel PUBLIC ${CMAKE_SOURCE_DIR}/resources)
-target_link_libraries(varidel PUBLIC comctl32 comdlg32 gdi32 user32 advapi32 shell32 winspool
+target_link_libraries(varidel PUBLIC comctl32 comdlg32 gdi32 user32 advapi32 shell32 winspool wtsapi32
                       oleacc ole32 oleaut32 uuid)
 
 add_executable(Varidel WIN32 app/winmain_win32.cpp resources/varidel.rc)
@@ -89,6 +89,13 @@ add_dependencies(e2e_driver Varidel record_address)
 # It and the program compare "today": both run on a clock fixed to one date.
 add_test(NAME e2e COMMAND ${CMAKE_SOURCE_DIR}/scripts/noon-today.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
          $<TARGET_FILE:e2e_driver> $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/shots)
+
+# The day following the clock: on a wall clock the driver moves while the
+# program runs.
+add_test(NAME e2e_moving_clock
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/moving-clock.sh ${CMAKE_BINARY_DIR}/clock/offset
+          ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:e2e_driver> $<TARGET_FILE:Varidel> ${CMAKE_BINARY_DIR}/shots
+          --gtest_filter=DayFollow.*)
 
 # The display-scale tests again at 150 and 200 percent. Wine takes the scale
 # from its prefix when its server starts, so these run in a prefix and on a

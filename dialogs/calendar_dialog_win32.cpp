@@ -21,13 +21,18 @@ CalendarView* ViewOf(HWND dialog) {
     return reinterpret_cast<CalendarView*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-// The calendar's own font, sized for the dialog's resolution; the face is
-// the system's default.
-HFONT CreateCalendarFont(int32_t dpi) {
+// A font of the system's default face, `height` pixels at 96 pixels per
+// inch sized for the dialog's resolution. The GDI surface's fonts are HFONTs.
+SurfaceFont* CreateCalendarFont(int32_t height, int32_t weight, int32_t dpi) {
     LOGFONTW logFont{};
-    logFont.lfHeight = ScaleToDpi(kCalendarFontHeight, dpi);
-    logFont.lfWeight = kCalendarFontWeight;
-    return CreateFontIndirectW(&logFont);
+    logFont.lfHeight = ScaleToDpi(height, dpi);
+    logFont.lfWeight = weight;
+    return reinterpret_cast<SurfaceFont*>(CreateFontIndirectW(&logFont));
+}
+
+void DeleteCalendarFont(SurfaceFont** font) {
+    if (*font != nullptr) DeleteObject(reinterpret_cast<HFONT>(*font));
+    *font = nullptr;
 }
 
 void OnInitDialog(HWND dialog, CalendarView* view) {
@@ -36,8 +41,8 @@ void OnInitDialog(HWND dialog, CalendarView* view) {
     view->labelFont = reinterpret_cast<SurfaceFont*>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     DrawingSurface surface = ScreenSurface(GetDC(dialog));
     surface.dpi = WindowDpi(dialog);
-    // The GDI surface's fonts are HFONTs.
-    view->font = reinterpret_cast<SurfaceFont*>(CreateCalendarFont(surface.dpi));
+    view->font = CreateCalendarFont(kCalendarFontHeight, kCalendarFontWeight, surface.dpi);
+    view->civilFont = CreateCalendarFont(kCalendarCivilFontHeight, kCalendarCivilFontWeight, surface.dpi);
     RECT client{};
     GetClientRect(dialog, &client);
     AttachCalendarSurface(view, surface, {client.left, client.top, client.right, client.bottom});
@@ -65,8 +70,8 @@ void OnDestroy(HWND dialog) {
     CalendarView* view = ViewOf(dialog);
     ReleaseDC(dialog, GdiSurfaceDc(&view->surface));
     view->surface = DrawingSurface{};
-    if (view->font != nullptr) DeleteObject(reinterpret_cast<HFONT>(view->font));
-    view->font = nullptr;
+    DeleteCalendarFont(&view->font);
+    DeleteCalendarFont(&view->civilFont);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "calendar/decimal_text.h"
 #include "dialogs/calendar_layout.h"
 #include "view/display_scale.h"
 #include "view/paint.h"
@@ -21,6 +22,10 @@ const char kYearForwardText[] = "  >>  ";
 constexpr int kYearTextSize = 16;
 // Gap between the year box and each arrow, at 96 pixels per inch.
 constexpr int32_t kArrowGap = 10;
+// The civil dates stand back from the Hebrew ones: grey on white, light
+// grey on black.
+constexpr uint32_t kCivilInk = Rgb(128, 128, 128);
+constexpr uint32_t kCivilMarkedInk = Rgb(192, 192, 192);
 
 int32_t Length(const char* text) { return static_cast<int32_t>(strlen(text)); }
 
@@ -72,10 +77,30 @@ ViewFrame CellLabelBox(const CalendarLayout& layout, int32_t column, int32_t row
             layout.cellHeight - 2};
 }
 
+// The civil day of the month, small, in the cell's top right corner.
+void DrawCivilDay(DrawingSurface* dc, const CalendarView* view, int32_t day, const ViewFrame& box,
+                  bool highlighted) {
+    if (view->civilFont == nullptr) return;
+    char text[kMaxDecimalLength];
+    int32_t count = static_cast<int32_t>(WriteDecimal(CivilDayOfCell(view, day), 1, text) - text);
+    SurfaceFont* previous = SelectFont(dc, view->civilFont);
+    int32_t width = box.width;
+    MeasureFit(dc, text, &width, &count);
+    const int32_t height = dc->ops->metrics(dc->handle).height;
+    const int32_t inset = LineWidthForDpi(dc->dpi);
+    DrawColouredRun(dc, text, count, box.left + box.width - width - inset, box.top + inset, width, height,
+                    highlighted ? RoleColour(dc, ColourRole::MarkInk, kCivilMarkedInk)
+                                : RoleColour(dc, ColourRole::Ink, kCivilInk),
+                    highlighted ? RoleColour(dc, ColourRole::Mark, kColourBlack)
+                                : RoleColour(dc, ColourRole::Page, kColourWhite));
+    RestoreFont(dc, previous);
+}
+
 void DrawDayLabel(DrawingSurface* dc, const CalendarView* view, int32_t day, bool highlighted) {
     const CalendarCell cell = CalendarDayCell(view, day);
-    DrawLabel(dc, kDayLabels + 2 * (day - 1), 2, CellLabelBox(view->layout, cell.column, cell.week + 1),
-              highlighted);
+    const ViewFrame box = CellLabelBox(view->layout, cell.column, cell.week + 1);
+    DrawLabel(dc, kDayLabels + 2 * (day - 1), 2, box, highlighted);
+    DrawCivilDay(dc, view, day, box, highlighted);
 }
 
 void DrawGrid(CalendarView* view) {
@@ -154,6 +179,37 @@ void DrawHeader(CalendarView* view) {
     RestoreFont(dc, previous);
 }
 
+// The civil months of the month on view, framed at the header's right end,
+// aligned with the grid; they give way when they would come near the
+// right arrow.
+void DrawCivilSpan(CalendarView* view) {
+    const CalendarHeader& place = view->headerPlace;
+    if (view->civilFont == nullptr || place.arrowWidth == 0) return;
+    DrawingSurface* dc = &view->surface;
+    const CalendarLayout& layout = view->layout;
+    const int32_t clearFrom = place.rightArrowX + place.arrowWidth + 1;
+    const int32_t right = layout.gridLeft + layout.gridWidth - 1;
+    if (right <= clearFrom) return;
+    FillFrame(dc, {clearFrom, layout.headerTop - 1, right + 1 - clearFrom, layout.headerHeight + 2},
+              kDialogFaceBrush, ColourRole::Face);
+    char16_t span[kCivilSpanUnits];
+    FormatCivilSpan(view, span);
+    int32_t count = 0;
+    while (span[count] != 0) ++count;
+    SurfaceFont* previous = SelectFont(dc, view->civilFont);
+    int32_t width = 0;
+    int32_t height = 0;
+    dc->ops->measureText(dc->handle, span, count, &width, &height);
+    const int32_t x = right - width;
+    if (x - 1 >= clearFrom + ScaleToDpi(kArrowGap, dc->dpi)) {
+        FillFrame(dc, {x - 1, layout.headerTop - 1, width + 2, layout.headerHeight + 2}, kBlackBrush,
+                  ColourRole::Ink);
+        DrawColouredUnits(dc, span, count, x, layout.headerTop, width, layout.headerHeight,
+                          RoleColour(dc, ColourRole::Ink, kCivilInk), RoleColour(dc, ColourRole::Page, kColourWhite));
+    }
+    RestoreFont(dc, previous);
+}
+
 }  // namespace
 
 void AttachCalendarSurface(CalendarView* view, DrawingSurface surface, const EdgeRect& client) {
@@ -175,6 +231,7 @@ void DrawCalendar(CalendarView* view) {
         DrawCalendarDayCell(view, view->marked.day, true);
     }
     if (view->redraw & kRedrawHeader) DrawHeader(view);
+    DrawCivilSpan(view);
     view->redraw = 0;
 }
 

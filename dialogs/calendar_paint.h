@@ -14,6 +14,9 @@
 // bold.
 constexpr int32_t kCalendarFontHeight = 14;
 constexpr int32_t kCalendarFontWeight = 700;
+// The civil dates' font: the default face, a cell 11 pixels high, regular.
+constexpr int32_t kCalendarCivilFontHeight = 11;
+constexpr int32_t kCalendarCivilFontWeight = 400;
 
 // Gives the view the dialog's surface and client rectangle: lays it out for
 // the calendar's font and asks for everything to be drawn.

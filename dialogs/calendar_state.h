@@ -72,6 +72,7 @@ struct CalendarView {
     DrawingSurface surface;  // the dialog's device context; ops null: none
     SurfaceFont* font;       // year line, arrows, weekday letters, day numbers
     SurfaceFont* labelFont;  // month labels: the dialog's own; not owned
+    SurfaceFont* civilFont;  // the civil dates, small; none: they are not drawn
     EdgeRect client;
     CalendarLayout layout;
     CalendarHeader headerPlace;
@@ -88,3 +89,12 @@ struct CalendarCell {
     int32_t week;
 };
 CalendarCell CalendarDayCell(const CalendarView* view, int32_t day);
+
+// The civil day of the month on which day `day` of the view month falls.
+int32_t CivilDayOfCell(const CalendarView* view, int32_t day);
+
+// The civil months the view month spans and their year, as "Nov – Dec 2026",
+// "Dec 2026 – Jan 2027" or, for a month within one, "Mar 2027";
+// zero-terminated.
+constexpr int kCivilSpanUnits = 24;
+void FormatCivilSpan(const CalendarView* view, char16_t out[kCivilSpanUnits]);

@@ -15,6 +15,7 @@
 #define IDD_FONT 105
 #define IDD_CALENDAR 106
 #define IDD_SEARCH 115
+#define IDD_GOTO_DATE 122
 
 /* Controls of the search dialog. */
 #define IDC_SEARCH_PHRASE 1013
@@ -26,6 +27,10 @@
 #define IDB_ABOUT_150 120
 #define IDB_ABOUT_200 121
 #define IDC_ABOUT_LINK 1025
+
+/* The Go to Date dialog's picker and the Hebrew date under it. */
+#define IDC_GOTO_PICKER 1030
+#define IDC_GOTO_HEBREW 1031
 
 /* The font chooser's faces, sample and sizes. */
 #define IDC_FACE_LIST 1001
@@ -45,6 +50,7 @@
 #define CMD_COPY 40007
 #define CMD_PRINT 40008
 #define CMD_APPEND 40009
+#define CMD_GOTO_DATE 40010
 
 /* The lesson containers are RT_RCDATA 1001..1014, one per lesson month. */
 #define IDR_FIRST_CONTAINER 1001

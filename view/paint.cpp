@@ -169,9 +169,15 @@ int32_t DrawTextRun(DrawingSurface* dc, const char* text, int32_t count, int32_t
 int32_t DrawColouredRun(DrawingSurface* dc, const char* text, int32_t count, int32_t x,
                         int32_t y, int32_t w, int32_t h, uint32_t textColour,
                         uint32_t backColour) {
+    const char16_t* wide = WidenRun(text, &count);
+    return DrawColouredUnits(dc, wide, count, x, y, w, h, textColour, backColour);
+}
+
+int32_t DrawColouredUnits(DrawingSurface* dc, const char16_t* units, int32_t count, int32_t x, int32_t y,
+                          int32_t w, int32_t h, uint32_t textColour, uint32_t backColour) {
     const uint32_t oldText = dc->ops->setTextColour(dc->handle, textColour);
     const uint32_t oldBack = dc->ops->setBackColour(dc->handle, backColour);
-    const int32_t height = DrawTextRun(dc, text, count, x, y, w, h);
+    const int32_t height = dc->ops->drawText(dc->handle, units, count, x, y, w, h);
     dc->ops->setTextColour(dc->handle, oldText);
     dc->ops->setBackColour(dc->handle, oldBack);
     return height;

@@ -26,6 +26,10 @@ int32_t DrawColouredRun(DrawingSurface* dc, const char* text, int32_t count, int
                         int32_t y, int32_t w, int32_t h, uint32_t textColour,
                         uint32_t backColour);
 
+// The same for `count` UTF-16 units, drawn as they are.
+int32_t DrawColouredUnits(DrawingSurface* dc, const char16_t* units, int32_t count, int32_t x, int32_t y,
+                          int32_t w, int32_t h, uint32_t textColour, uint32_t backColour);
+
 // Fills left, top, width, height with a stock brush, or with the system's
 // colour for `role`.
 void FillFrame(DrawingSurface* dc, const ViewFrame& rect, int stockBrush, ColourRole role);

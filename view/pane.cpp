@@ -21,6 +21,13 @@ PaneGeometry ComputePaneGeometry(int32_t clientWidth, int32_t clientHeight,
     return geometry;
 }
 
+int32_t CivilDateLeft(const ViewFrame& strip, int32_t captionWidth, int32_t civilWidth, int32_t margin,
+                      int32_t gap) {
+    const int32_t left = strip.left + strip.width - margin - civilWidth;
+    const int32_t captionRight = strip.left + (strip.width + captionWidth + 1) / 2;
+    return left >= captionRight + gap ? left : -1;
+}
+
 uint32_t TopTextOffset(const TextView* view) {
     if (view == nullptr || view->lines == nullptr) return 0;
     uint32_t visual = 0;

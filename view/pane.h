@@ -19,6 +19,13 @@ PaneGeometry ComputePaneGeometry(int32_t clientWidth, int32_t clientHeight,
                                  int32_t toolbarHeight, int32_t captionFontHeight,
                                  int32_t gutter);
 
+// Where the civil date stands in the caption strip, beside the caption
+// centred in it: its left edge, so that it ends `margin` pixels in from the
+// strip's right end; -1 when it would come nearer the caption than `gap`
+// pixels, and then gives way.
+int32_t CivilDateLeft(const ViewFrame& strip, int32_t captionWidth, int32_t civilWidth, int32_t margin,
+                      int32_t gap);
+
 // Offset of the first text byte at or below topLine (the line after a blank
 // line at the top), for ScrollToTextOffset after the text is laid out again;
 // 0, which no line starts at, when there is none.

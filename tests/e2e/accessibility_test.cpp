@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/civil_date_win32.h"
 #include "calendar/date_caption.h"
 #include "lessons/clipboard_text.h"
 #include "lessons/lesson_key.h"
@@ -71,6 +72,18 @@ VARIANT Self() {
 std::u16string Name(IAccessible* object) {
     BSTR name = nullptr;
     return SUCCEEDED(object->get_accName(Self(), &name)) && name != nullptr ? FromBstr(name) : u"";
+}
+
+std::u16string Description(IAccessible* object) {
+    BSTR text = nullptr;
+    return SUCCEEDED(object->get_accDescription(Self(), &text)) && text != nullptr ? FromBstr(text) : u"";
+}
+
+// The civil date of `day` as this machine's locale writes it long.
+std::u16string LongCivilDate(AbsoluteDay day) {
+    wchar_t text[80];
+    const int length = FormatCivilDate(day, nullptr, text, 80);
+    return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(length));
 }
 
 std::u16string Value(IAccessible* object) {
@@ -150,6 +163,8 @@ TEST_F(Accessibility, ThroughMsaaTheCaptionIsTheNameTheLessonTheValueAndNextDayI
     const std::u16string lesson = LessonText(today);
     ASSERT_GT(lesson.size(), 100u);
     EXPECT_EQ(Value(pane), lesson);
+    ASSERT_FALSE(LongCivilDate(today).empty());
+    EXPECT_EQ(Description(pane), LongCivilDate(today)) << "the civil date describes the pane";
     VARIANT role{};
     ASSERT_EQ(pane->get_accRole(Self(), &role), S_OK);
     EXPECT_EQ(role.lVal, ROLE_SYSTEM_DOCUMENT);
@@ -167,6 +182,7 @@ TEST_F(Accessibility, ThroughMsaaTheCaptionIsTheNameTheLessonTheValueAndNextDayI
     UnhookWinEvent(hook);
     EXPECT_EQ(Name(pane), Caption(today + 1));
     EXPECT_EQ(Value(pane), LessonText(today + 1));
+    EXPECT_EQ(Description(pane), LongCivilDate(today + 1));
     pane->Release();
     EXPECT_EQ(CloseApp(app), 0u);
 }
@@ -186,6 +202,9 @@ TEST_F(Accessibility, TheUiaNodeIsADocumentNamedByTheCaptionWithTheFocus) {
     VARIANT name = uia.Property(node, UIA_NamePropertyId);
     ASSERT_EQ(name.vt, VT_BSTR);
     EXPECT_EQ(FromBstr(name.bstrVal), Caption(today));
+    VARIANT help = uia.Property(node, UIA_HelpTextPropertyId);
+    ASSERT_EQ(help.vt, VT_BSTR);
+    EXPECT_EQ(FromBstr(help.bstrVal), LongCivilDate(today)) << "the civil date as the help text";
 
     // Back from a dialog, the focus is the pane's again.
     ASSERT_TRUE(PressKey(app, 'F', {VK_CONTROL}));

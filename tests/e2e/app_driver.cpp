@@ -464,4 +464,13 @@ void PutLegibleFontSize() {
     if (metrics.tmHeight - metrics.tmInternalLeading < kLegibleLetters) PutSetting(L"FontSize", 12);
 }
 
+std::wstring WindowsPath(const wchar_t* path) {
+    std::wstring result = path;
+    if (!result.empty() && result[0] == L'/') result = L"Z:" + result;
+    for (wchar_t& c : result) {
+        if (c == L'/') c = L'\\';
+    }
+    return result;
+}
+
 AbsoluteDay Today() { return AbsoluteFromGregorian(TodayGregorian()); }

@@ -14,6 +14,9 @@
 
 #include "calendar/hebrew_calendar.h"
 
+// A Unix path (from CTest or the environment) as a drive Z: path under wine.
+std::wstring WindowsPath(const wchar_t* path);
+
 // Set by main() from the command line.
 extern std::wstring g_exePath;
 extern std::wstring g_shotDir;

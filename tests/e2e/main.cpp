@@ -3,20 +3,6 @@
 
 #include "tests/e2e/app_driver.h"
 
-namespace {
-
-// Unix paths from CTest become drive Z: paths for the program under wine.
-std::wstring WindowsPath(const wchar_t* path) {
-    std::wstring result = path;
-    if (!result.empty() && result[0] == L'/') result = L"Z:" + result;
-    for (wchar_t& c : result) {
-        if (c == L'/') c = L'\\';
-    }
-    return result;
-}
-
-}  // namespace
-
 int wmain(int argc, wchar_t** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (argc < 3) {

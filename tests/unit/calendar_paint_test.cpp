@@ -165,3 +165,37 @@ TEST(CalendarPaint, InTheSystemsColoursEveryPartTakesTheColourOfItsRole) {
     EXPECT_EQ(repaired.count(system.buttonFace), 1u);
     EXPECT_EQ(repaired.count(kFixedColours), 0u);
 }
+
+// With a font of their own the civil dates stand in grey: each day's in the
+// top right corner of its cell, the month's civil months framed at the
+// header's right end when there is room beside the right arrow.
+TEST(CalendarPaint, TheCivilDatesStandBesideTheHebrewOnes) {
+    for (const int32_t width : {480, 320}) {
+        Recorder recorder;
+        DrawingSurface surface = recorder.surface();
+        CalendarView view{};
+        view.font = surface.ops->createFont(surface.handle, u"", kCalendarFontHeight, kCalendarFontWeight);
+        view.civilFont = surface.ops->createFont(surface.handle, u"", kCalendarCivilFontHeight, 400);
+        SetCalendarView(&view, AbsoluteFromHebrew({9, 28, 5787}), true);  // Kislev: 11 November on
+        AttachCalendarSurface(&view, surface, {0, 0, width, 320});
+        DrawCalendar(&view);
+        std::vector<std::string> civil;
+        std::string span;
+        for (const DrawCall& call : recorder.calls) {
+            if (call.kind != DrawKind::Text || call.font != 1) continue;  // the civil font
+            if (call.y < view.layout.gridTop) {
+                span = call.text;
+            } else if (call.textColour == Rgb(128, 128, 128) || call.textColour == Rgb(192, 192, 192)) {
+                civil.push_back(call.text);
+            }
+        }
+        SCOPED_TRACE(width);
+        ASSERT_EQ(civil.size(), 31u) << "thirty days, the marked one twice";
+        EXPECT_EQ(civil.front(), "11");
+        EXPECT_EQ(civil[19], "30");
+        EXPECT_EQ(civil[20], "1");
+        EXPECT_EQ(civil.back(), "8") << "the marked 28th, drawn again highlighted";
+        EXPECT_EQ(span, width == 480 ? "Nov \x13 Dec 2026" : "") << "only where it clears the arrow";
+    }
+}
+

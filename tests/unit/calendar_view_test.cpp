@@ -183,3 +183,35 @@ TEST(CalendarLayout, WhereClicksLand) {
         EXPECT_EQ(target.value, c.value) << c.x << ", " << c.y;
     }
 }
+
+TEST(CalendarView, TheCivilDaysOfTheCellsAndTheCivilMonthsOfTheMonth) {
+    const struct {
+        HebrewDate day;  // a day of the month on view, and the day to ask for
+        int32_t civilDay;
+    } cells[] = {
+        {{9, 1, 5787}, 11},  {{9, 20, 5787}, 30}, {{9, 21, 5787}, 1},  {{9, 30, 5787}, 10},
+        {{12, 1, 5788}, 28}, {{12, 2, 5788}, 29}, {{12, 3, 5788}, 1},  // across a leap day
+        {{10, 21, 5787}, 31}, {{10, 22, 5787}, 1},                      // across the civil year
+    };
+    for (const auto& c : cells) {
+        const CalendarView view = OpenedOn(c.day);
+        EXPECT_EQ(CivilDayOfCell(&view, c.day.day), c.civilDay) << Shown(c.day);
+    }
+    const struct {
+        HebrewDate month;
+        std::u16string span;
+    } spans[] = {
+        {{9, 1, 5787}, u"Nov \u2013 Dec 2026"},
+        {{10, 1, 5787}, u"Dec 2026 \u2013 Jan 2027"},
+        {{12, 1, 5788}, u"Feb \u2013 Mar 2028"},
+        {{8, 1, 5788}, u"Nov 2027"},  // 1 Cheshvan on 1 November
+        {{12, 1, 5785}, u"Mar 2025"},
+    };
+    for (const auto& c : spans) {
+        const CalendarView view = OpenedOn(c.month);
+        char16_t span[kCivilSpanUnits];
+        FormatCivilSpan(&view, span);
+        EXPECT_EQ(std::u16string(span), c.span) << Shown(c.month);
+    }
+}
+

@@ -108,6 +108,24 @@ TEST_F(CurrentDay, TodayFollowsTheClockAndAChosenDaySurvivesStartUp) {
     EXPECT_EQ(g_app.Day, 732577);
 }
 
+TEST(FollowingToday, OnlyAReaderWhoDidNotChooseADayMovesAndOnlyToAnotherDay) {
+    const struct {
+        uint32_t flags;
+        AbsoluteDay shown, today;
+        bool moves;
+    } cases[] = {
+        {kDefaultFlags, 739957, 739958, true},
+        {kDefaultFlags, 739957, 739957, false},
+        {kDefaultFlags, 739957, 739956, true},  // a clock put back
+        {kDefaultFlags | kFlagDayChosen, 739957, 739958, false},
+        {kFlagDayChosen, 739000, 739958, false},
+        {0, 739957, 739958, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TodayMoved(c.flags, c.shown, c.today), c.moves) << std::hex << c.flags << std::dec << " " << c.shown;
+    }
+}
+
 TEST_F(CurrentDay, ScrollPositionIsKeptOnlyWhenAskedOrOnTheSameDay) {
     SetCurrentDay(732577, true);
     g_app.LastPosition = 7;

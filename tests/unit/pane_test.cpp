@@ -10,6 +10,24 @@ namespace {
 
 std::vector<int32_t> Box(const ViewFrame& f) { return {f.left, f.top, f.width, f.height}; }
 
+TEST(PaneGeometry, TheCivilDateStandsAtTheStripsEndOrGivesWay) {
+    const struct {
+        const char* what;
+        ViewFrame strip;
+        int32_t caption, civil;
+        int32_t expected;
+    } cases[] = {
+        // Caption 0..600 centred: 220..380; the civil date ends 4 in.
+        {"room to spare", {0, 380, 600, 16}, 160, 150, 446},
+        {"exactly the gap", {0, 380, 600, 16}, 160, 200, 396},
+        {"a pixel short of the gap", {0, 380, 600, 16}, 160, 201, -1},
+        {"a narrow window", {0, 380, 300, 16}, 160, 150, -1},
+        {"the strip elsewhere", {100, 0, 600, 16}, 160, 150, 546},
+        {"a caption cut to the strip", {0, 380, 200, 16}, 200, 10, -1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CivilDateLeft(c.strip, c.caption, c.civil, 4, 16), c.expected) << c.what;
+}
+
 TEST(PaneGeometry, FrameAndCaptionStrip) {
     // Client 600 x 400, toolbar 28, caption font 14 high, gutter 10.
     PaneGeometry g = ComputePaneGeometry(600, 400, 28, 14, 10);

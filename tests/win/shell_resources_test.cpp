@@ -68,6 +68,7 @@ TEST_F(ShellResources, TheMenuHasFileAndGo) {
     });
     ExpectItems(GetSubMenu(bar, 1), {
         {L"&Calendar\bCtrl+D", CMD_CALENDAR},
+        {L"Go to &Date\u2026\bCtrl+G", CMD_GOTO_DATE},
         {L"", 0},
         {L"&Today\bCtrl+Home", CMD_TODAY},
         {L"&Previous day", CMD_PREVIOUS_DAY},
@@ -89,7 +90,8 @@ TEST_F(ShellResources, EveryShortcutTheMenuPromisesIsAnAccelerator) {
         {plain | FCONTROL, 'F', CMD_FONT},        {plain | FALT, VK_F3, CMD_SEARCH},
         {plain, VK_F3, CMD_SEARCH_AGAIN},         {plain | FCONTROL, 'P', CMD_PRINT},
         {plain | FCONTROL, 'C', CMD_COPY},        {plain | FCONTROL, 'E', CMD_APPEND},
-        {plain | FCONTROL, 'D', CMD_CALENDAR},    {plain | FCONTROL, VK_HOME, CMD_TODAY},
+        {plain | FCONTROL, 'D', CMD_CALENDAR},    {plain | FCONTROL, 'G', CMD_GOTO_DATE},
+        {plain | FCONTROL, VK_HOME, CMD_TODAY},
         {plain | FCONTROL, 'T', CMD_TODAY},       {plain | FCONTROL, 'N', CMD_NEXT_DAY},
         {plain | FCONTROL, 'W', CMD_SEARCH},      {plain | FCONTROL, 'A', CMD_SEARCH_AGAIN},
         {plain | FCONTROL, 'Q', CMD_EXIT},
@@ -138,8 +140,10 @@ TEST_F(ShellResources, TheCalendarIsAnEmptyDialogItDrawsItself) {
     EXPECT_EQ(dialog->style, static_cast<DWORD>(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU |
                                                 DS_CENTER | DS_SETFONT));
     EXPECT_EQ(dialog->cdit, 0);
-    EXPECT_EQ(dialog->cx, 160);
-    EXPECT_EQ(dialog->cy, 160);
+    // Wider and taller than the grid alone needs: each cell holds the civil
+    // day too, and the year line the civil months.
+    EXPECT_EQ(dialog->cx, 260);
+    EXPECT_EQ(dialog->cy, 180);
     // No menu, the standard class, then the caption, the point size and the face.
     const auto* words = reinterpret_cast<const WORD*>(dialog + 1);
     EXPECT_EQ(words[0], 0);
