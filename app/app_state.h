@@ -11,6 +11,7 @@
 #include "dialogs/search.h"
 #include "lessons/lesson_key.h"
 #include "view/font_settings.h"
+#include "view/palette.h"
 
 struct HINSTANCE__;
 struct HFONT__;
@@ -49,6 +50,9 @@ struct AppState {
     int32_t dpi;                       // the main window's pixels per inch; 0 = not known, as 96
     HWND__* toolbar;
     HWND__* mainWindow;
+    Theme theme;                       // the reader's choice of colours (stored as Theme)
+    bool fontSizeReset;                // the reader went back to the default size: FontSize
+                                       // is written as 0
 };
 
 extern AppState g_app;

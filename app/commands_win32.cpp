@@ -6,9 +6,11 @@
 #include "app/modal_win32.h"
 #include "app/reading_pane_win32.h"
 #include "app/search_commands_win32.h"
+#include "app/theme_win32.h"
 #include "dialogs/about_box_win32.h"
 #include "dialogs/calendar_dialog_win32.h"
 #include "dialogs/calendar_view.h"
+#include "dialogs/font_chooser.h"
 #include "dialogs/font_chooser_win32.h"
 #include "dialogs/go_to_date_win32.h"
 #include "dialogs/update_check_win32.h"
@@ -41,6 +43,11 @@ void OpenCalendar(HWND window) {
     if (calendar.result != 0 && calendar.result != g_app.Day) GoToDay(window, calendar.result);
 }
 
+void ZoomByStep(HWND window, int step) {
+    const int32_t size = g_app.font.FontSize;
+    ZoomReadingFont(window, ZoomedFontSize(size, step, size != 0 ? 0 : DefaultReadingPoints()));
+}
+
 void ShowAboutBox(HWND window) { RunDialog(window, IDD_ABOUT, AboutDialogProc, 0); }
 
 int DispatchCommand(HWND window, unsigned command) {
@@ -59,6 +66,12 @@ int DispatchCommand(HWND window, unsigned command) {
     case CMD_COPY: CopyLessonToClipboard(window, g_app.pane, false); break;
     case CMD_PRINT: PrintLesson(window, g_app.pane); break;
     case CMD_APPEND: CopyLessonToClipboard(window, g_app.pane, true); break;
+    case CMD_THEME_FOLLOW: ChooseTheme(window, Theme::FollowWindows); break;
+    case CMD_THEME_LIGHT: ChooseTheme(window, Theme::Light); break;
+    case CMD_THEME_DARK: ChooseTheme(window, Theme::Dark); break;
+    case CMD_ZOOM_IN: ZoomByStep(window, 1); break;
+    case CMD_ZOOM_OUT: ZoomByStep(window, -1); break;
+    case CMD_ZOOM_RESET: ZoomReadingFont(window, 0); break;
     default: return 1;
     }
     return 0;

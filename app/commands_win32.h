@@ -10,5 +10,9 @@ int DispatchCommand(HWND window, unsigned command);
 // The calendar: the day picked, when it is another day, is shown.
 void OpenCalendar(HWND window);
 
+// One zoom step of the reading size: +1 larger, -1 smaller, through the font
+// chooser's sizes.
+void ZoomByStep(HWND window, int step);
+
 // The About box, owned by `window`.
 void ShowAboutBox(HWND window);

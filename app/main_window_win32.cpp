@@ -13,6 +13,7 @@
 #include "app/search_commands_win32.h"
 #include "app/settings.h"
 #include "app/settings_win32.h"
+#include "app/theme_win32.h"
 #include "app/toolbar_win32.h"
 #include "view/display_scale_win32.h"
 #include "view/screen_colours_win32.h"
@@ -40,7 +41,8 @@ void ScrollPane(HWND window, int32_t lines) {
 void OnCreate(HWND window) {
     g_app.mainWindow = window;
     g_app.dpi = WindowDpi(window);
-    RefreshScreenColours();
+    // Before the window is first shown: the title bar already in its mode.
+    ApplyTheme(window, true);
     g_app.toolbar = CreateMainToolbar(window);
     OpenReadingPane(window);
     StartFollowingToday(window);
@@ -71,10 +73,26 @@ void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     RescaleReadingPane(window, topOffset);
 }
 
-// High contrast turned on or off, or the system's colours changed while it
-// is on: everything is painted again in the colours now in force.
-void OnColoursChanged(HWND window) {
-    if (RefreshScreenColours()) InvalidateRect(window, nullptr, TRUE);
+// High contrast turned on or off, the system's colours changed while it is
+// on, or Windows was set to another mode for apps: everything is painted
+// again in the colours now in force.
+void OnColoursChanged(HWND window) { ApplyTheme(window, false); }
+
+// Ctrl with the wheel zooms; without, it scrolls.
+void OnMouseWheel(HWND window, WPARAM wParam) {
+    const int16_t delta = GET_WHEEL_DELTA_WPARAM(wParam);
+    if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) {
+        if (delta != 0) ZoomByStep(window, delta > 0 ? 1 : -1);
+        return;
+    }
+    ScrollPane(window, WheelLines(delta));
+}
+
+LRESULT OnNotify(const NMHDR* header) {
+    if (header->hwndFrom == g_app.toolbar && header->code == NM_CUSTOMDRAW) {
+        return DrawToolbarBand(reinterpret_cast<const NMTBCUSTOMDRAW*>(header));
+    }
+    return 0;
 }
 
 // After a log-off or shut-down the process ends without WM_DESTROY: what the
@@ -154,9 +172,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_VSCROLL: return OnVerticalScroll(window, wParam, lParam);
     case WM_LBUTTONDOWN: OnLeftButtonDown(window, lParam); return 0;
-    case WM_MOUSEWHEEL:
-        ScrollPane(window, WheelLines(GET_WHEEL_DELTA_WPARAM(wParam)));
-        return 0;
+    case WM_MOUSEWHEEL: OnMouseWheel(window, wParam); return 0;
+    case WM_NOTIFY: return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+    case WM_INITMENUPOPUP: ShowThemeChoice(reinterpret_cast<HMENU>(wParam)); break;
     case WM_GETOBJECT: return AnswerGetObject(window, wParam, lParam);
     case WM_ERASEBKGND:
         if (EraseInScreenColours(window, reinterpret_cast<HDC>(wParam))) return 1;

@@ -7,8 +7,8 @@
 #include "app/app_state.h"
 #include "app/modal_win32.h"
 #include "calendar/civil_date_win32.h"
-#include "platform/wide_text_win32.h"
 #include "lessons/lesson_loader.h"
+#include "platform/wide_text_win32.h"
 #include "view/display_scale.h"
 #include "view/gdi_surface_win32.h"
 #include "view/paint.h"
@@ -117,14 +117,14 @@ bool ScrollBarComesOrGoes(HWND window) {
     return shown != (g_app.pane->lastTopLine > 0);
 }
 
-// The grey strip, then the caption drawn transparently over it (in the
-// system's colours: a button's face and text).
+// The strip in its palette's colour (light: grey), then the caption and the
+// civil date drawn over it transparently in the strip's ink.
 void PaintCaptionStrip(HDC dc) {
     const Rect32& strip = g_app.captionStrip;
     DrawingSurface surface = ScreenSurface(dc);
-    FillFrame(&surface, {strip.left, strip.top, strip.width, strip.height}, kLightGreyBrush, ColourRole::Face);
+    FillFrame(&surface, {strip.left, strip.top, strip.width, strip.height}, kLightGreyBrush, ColourRole::Strip);
     SetBkMode(dc, TRANSPARENT);
-    const COLORREF ink = SetTextColor(dc, RoleColour(&surface, ColourRole::FaceInk, GetTextColor(dc)));
+    const COLORREF ink = SetTextColor(dc, RoleColour(&surface, ColourRole::StripInk));
     DrawCaption(dc);
     DrawCivilDate(dc);
     SetTextColor(dc, ink);
@@ -275,6 +275,42 @@ void CreateCaptionFont() {
     if (font == nullptr) return;
     if (g_app.captionFont != nullptr) DeleteObject(g_app.captionFont);
     g_app.captionFont = font;
+}
+
+void ShowTextOffsetAtTop(HWND window, uint32_t offset) {
+    if (g_app.pane == nullptr) return;
+    ScrollToTextOffset(g_app.pane, offset);
+    RefreshWindow(window, kPaintEraseAndText);
+    // A scroll bar that came or went with the refresh laid the text out
+    // again for the new width, where the line may stand at another index.
+    const uint16_t top = g_app.pane->topLine;
+    ScrollToTextOffset(g_app.pane, offset);
+    if (g_app.pane->topLine == top) return;
+    PaintText(g_app.pane, true);
+    UpdateScrollBar(window);
+}
+
+bool ZoomReadingFont(HWND window, int32_t size) {
+    if (g_app.pane == nullptr || size == g_app.font.FontSize) return false;
+    const uint32_t top = TopTextOffset(g_app.pane);
+    g_app.font.FontSize = size;
+    g_app.fontSizeReset = size == 0;
+    SetViewFont(g_app.pane, &g_app.font);
+    if (LayoutText(g_app.pane, g_app.pane->text, false) == kLayoutDone) ShowTextOffsetAtTop(window, top);
+    return true;
+}
+
+int32_t DefaultReadingPoints() {
+    if (g_app.pane == nullptr) return 0;
+    FontSettings standard = g_app.font;
+    standard.FontSize = 0;
+    TextView* probe = CreateTextView(&g_paneSurface, nullptr, &standard, 0);
+    if (probe == nullptr) return 0;
+    SurfaceFont* previous = SelectStyleFont(probe, kRegularKey);
+    const int32_t cell = g_paneSurface.ops->metrics(g_paneSurface.handle).height;
+    RestoreFont(&g_paneSurface, previous);
+    DestroyTextView(probe, true);
+    return (cell * 72 + SurfaceFontDpi(&g_paneSurface) / 2) / SurfaceFontDpi(&g_paneSurface);
 }
 
 void ApplyReadingFont(HWND window) {

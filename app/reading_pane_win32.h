@@ -62,6 +62,21 @@ void CreateCaptionFont();
 // and the pane's fonts are rebuilt, the lesson is laid out again and painted.
 void ApplyReadingFont(HWND window);
 
+// Brings the line holding `offset` to the top of the pane and paints the
+// window; when a scroll bar comes or goes on the way and the text is laid
+// out again for the new width, the line still comes to the top.
+void ShowTextOffsetAtTop(HWND window, uint32_t offset);
+
+// Zoom: the reading size becomes `size` (0: the default) as if chosen in the
+// font dialog, the text is laid out again with the line at the top kept
+// there, and the window painted. False, and nothing at all happens, when the
+// size is the one in force.
+bool ZoomReadingFont(HWND window, int32_t size);
+
+// The point size the reader's face reads at when no size is chosen, as the
+// pane's regular font at the default size measures; 0 without a pane.
+int32_t DefaultReadingPoints();
+
 // After g_app.dpi changed (and the window and the toolbar took their new
 // sizes): the caption font and strip, the pane's fonts and frame are rebuilt
 // for it and the lesson laid out again with the line holding `topOffset` (a

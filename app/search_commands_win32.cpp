@@ -40,15 +40,10 @@ bool ShowOtherLesson(HWND owner, const SearchHit& hit) {
 // the match highlighted, with the lesson's title box over the text.
 void ShowMatch(uint32_t offset, size_t length) {
     TextView* pane = g_app.pane;
-    ScrollToTextOffset(pane, offset);
-    RefreshWindow(g_app.mainWindow, kPaintEraseAndText);
-    // A scroll bar that came or went with the refresh laid the text out again
-    // for the new width, where the match's line may stand at another index.
-    ScrollToTextOffset(pane, offset);
+    ShowTextOffsetAtTop(g_app.mainWindow, offset);
     pane->highlightStart = static_cast<uint16_t>(offset);
     pane->highlightEnd = static_cast<uint16_t>(offset + length);
     PaintText(pane, true);
-    UpdateScrollBar(g_app.mainWindow);
     DrawSearchContextBox(pane);
 }
 

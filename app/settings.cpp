@@ -27,7 +27,10 @@ bool InRange(int32_t value, int32_t low, int32_t high) { return value >= low && 
 const IntSetting kIntSettings[] = {
     {u"FontSize", 0,
      [](int32_t stored) { g_app.font.FontSize = InRange(stored, 0, kMaxFontSize) ? stored : 0; },
-     [](int32_t* value) { *value = g_app.font.FontSize; return *value != 0; }},
+     [](int32_t* value) {
+         *value = g_app.font.FontSize;
+         return *value != 0 || g_app.fontSizeReset;
+     }},
     {u"FontAsciiBase", kDefaultFontAsciiBase,
      [](int32_t stored) {
          g_app.font.FontAsciiBase =
@@ -47,6 +50,8 @@ const IntSetting kIntSettings[] = {
     {u"Day", 0,
      [](int32_t stored) { g_app.Day = IsSupportedDay(stored) ? stored : 0; },
      [](int32_t* value) { *value = g_app.Day; return true; }},
+    {u"Theme", 0, [](int32_t stored) { g_app.theme = ThemeFromStored(stored); },
+     [](int32_t* value) { *value = static_cast<int32_t>(g_app.theme); return true; }},
     {u"Lesson", 0,
      [](int32_t stored) { g_app.Lesson = static_cast<LessonKey>(stored); },
      [](int32_t* value) { *value = g_app.Lesson; return *value != 0; }},

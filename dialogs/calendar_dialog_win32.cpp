@@ -8,6 +8,7 @@
 #include "view/display_scale.h"
 #include "view/display_scale_win32.h"
 #include "view/gdi_surface_win32.h"
+#include "view/paint.h"
 #include "view/screen_colours_win32.h"
 
 namespace {
@@ -51,8 +52,9 @@ void OnInitDialog(HWND dialog, CalendarView* view) {
 void OnEraseBackground(HWND dialog, HDC dc) {
     RECT client{};
     GetClientRect(dialog, &client);
-    FillFrame(dc, client.left, client.top, client.right - client.left, client.bottom - client.top,
-              kDialogFaceBrush);
+    DrawingSurface surface = ScreenSurface(dc);
+    FillFrame(&surface, {client.left, client.top, client.right - client.left, client.bottom - client.top},
+              kDialogFaceBrush, ColourRole::Face);
     ViewOf(dialog)->redraw |= kRedrawAll;
 }
 

@@ -22,10 +22,7 @@ const char kYearForwardText[] = "  >>  ";
 constexpr int kYearTextSize = 16;
 // Gap between the year box and each arrow, at 96 pixels per inch.
 constexpr int32_t kArrowGap = 10;
-// The civil dates stand back from the Hebrew ones: grey on white, light
-// grey on black.
-constexpr uint32_t kCivilInk = Rgb(128, 128, 128);
-constexpr uint32_t kCivilMarkedInk = Rgb(192, 192, 192);
+
 
 int32_t Length(const char* text) { return static_cast<int32_t>(strlen(text)); }
 
@@ -37,10 +34,8 @@ SurfaceFont* SelectFont(DrawingSurface* dc, SurfaceFont* font) {
 void DrawLabel(DrawingSurface* dc, const char* text, int32_t count, const ViewFrame& box,
                bool highlighted) {
     DrawColouredRun(dc, text, count, box.left, box.top, box.width, box.height,
-                    highlighted ? RoleColour(dc, ColourRole::MarkInk, kColourWhite)
-                                : RoleColour(dc, ColourRole::Ink, kColourBlack),
-                    highlighted ? RoleColour(dc, ColourRole::Mark, kColourBlack)
-                                : RoleColour(dc, ColourRole::Page, kColourWhite));
+                    RoleColour(dc, highlighted ? ColourRole::ChosenInk : ColourRole::Ink),
+                    RoleColour(dc, highlighted ? ColourRole::Chosen : ColourRole::Page));
 }
 
 // The labels are in the dialog's font, which sets the dialog's size, so
@@ -89,10 +84,8 @@ void DrawCivilDay(DrawingSurface* dc, const CalendarView* view, int32_t day, con
     const int32_t height = dc->ops->metrics(dc->handle).height;
     const int32_t inset = LineWidthForDpi(dc->dpi);
     DrawColouredRun(dc, text, count, box.left + box.width - width - inset, box.top + inset, width, height,
-                    highlighted ? RoleColour(dc, ColourRole::MarkInk, kCivilMarkedInk)
-                                : RoleColour(dc, ColourRole::Ink, kCivilInk),
-                    highlighted ? RoleColour(dc, ColourRole::Mark, kColourBlack)
-                                : RoleColour(dc, ColourRole::Page, kColourWhite));
+                    RoleColour(dc, highlighted ? ColourRole::QuietChosen : ColourRole::Quiet),
+                    RoleColour(dc, highlighted ? ColourRole::Chosen : ColourRole::Page));
     RestoreFont(dc, previous);
 }
 
@@ -205,7 +198,7 @@ void DrawCivilSpan(CalendarView* view) {
         FillFrame(dc, {x - 1, layout.headerTop - 1, width + 2, layout.headerHeight + 2}, kBlackBrush,
                   ColourRole::Ink);
         DrawColouredUnits(dc, span, count, x, layout.headerTop, width, layout.headerHeight,
-                          RoleColour(dc, ColourRole::Ink, kCivilInk), RoleColour(dc, ColourRole::Page, kColourWhite));
+                          RoleColour(dc, ColourRole::Quiet), RoleColour(dc, ColourRole::Page));
     }
     RestoreFont(dc, previous);
 }
@@ -244,7 +237,7 @@ void DrawCalendarDayCell(CalendarView* view, int32_t day, bool highlighted) {
                            layout.gridTop + (cell.week + 1) * layout.cellHeight + 1,
                            layout.cellWidth - 1, layout.cellHeight - 1};
     if (highlighted) {
-        FillFrame(dc, inside, kBlackBrush, ColourRole::Mark);
+        FillFrame(dc, inside, kBlackBrush, ColourRole::Chosen);
     } else {
         FillFrame(dc, inside, kWhiteBrush, ColourRole::Page);
     }

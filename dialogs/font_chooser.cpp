@@ -104,6 +104,20 @@ FontSizeChoices ListFontSizes(int32_t storedSize) {
     return choices;
 }
 
+int32_t ZoomedFontSize(int32_t size, int step, int32_t defaultPoints) {
+    const int32_t from = size != 0 ? size : defaultPoints;
+    if (step > 0) {
+        for (int32_t listed : kStandardFontSizes) {
+            if (listed > from) return listed;
+        }
+    } else if (step < 0) {
+        for (int i = kStandardFontSizeCount - 1; i >= 0; --i) {
+            if (kStandardFontSizes[i] < from) return kStandardFontSizes[i];
+        }
+    }
+    return size;
+}
+
 void FormatFontSize(int32_t size, char16_t text[kFontSizeTextUnits]) {
     char16_t digits[kFontSizeTextUnits];
     int count = 0;

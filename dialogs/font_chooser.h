@@ -53,6 +53,12 @@ struct FontSizeChoices {
 };
 FontSizeChoices ListFontSizes(int32_t storedSize);
 
+// The size one zoom step (+1 larger, -1 smaller) takes the reading size to:
+// the next standard size in that direction; from 0, the default, which reads
+// at about `defaultPoints`, the standard size nearest that in the step's
+// direction. `size` itself where the list ends (at 72 and at 10).
+int32_t ZoomedFontSize(int32_t size, int step, int32_t defaultPoints);
+
 // A size (above 0) as the size list shows it, in decimal; and back, digits
 // up to the first other unit (0 for none).
 constexpr int kFontSizeTextUnits = 12;

@@ -11,18 +11,9 @@
 namespace {
 
 // The box's rings from the outside in, each a line wide (a pixel at 96
-// pixels per inch); the yellow inside starts five lines in. In the system's
-// colours the rings are ink with one of page between, and the inside is
-// marked.
-struct Ring {
-    uint32_t colour;
-    ColourRole role;
-};
-constexpr Ring kRings[] = {{kColourRed, ColourRole::Ink},
-                           {kColourRed, ColourRole::Ink},
-                           {kColourWhite, ColourRole::Page},
-                           {kColourBlue, ColourRole::Ink},
-                           {kColourBlue, ColourRole::Ink}};
+// pixels per inch); the marked inside (light: yellow) starts five lines in.
+constexpr ColourRole kRings[] = {ColourRole::BoxOuter, ColourRole::BoxOuter, ColourRole::Page,
+                                 ColourRole::BoxInner, ColourRole::BoxInner};
 constexpr int32_t kRingCount = sizeof kRings / sizeof kRings[0];
 // Room around the text at 96 pixels per inch: the rings, and a line's height
 // plus eight pixels across; the rings, and two more pixels below them, down
@@ -51,17 +42,16 @@ BoxLine Measure(DrawingSurface* dc, const char* body, int32_t frameWidth) {
 
 // Nested fills from the outside in leave each ring `thickness` pixels wide.
 void DrawRings(DrawingSurface* dc, ViewFrame box, int32_t thickness) {
-    for (const Ring& ring : kRings) {
+    for (const ColourRole ring : kRings) {
         if (box.width > 0 && box.height > 0) {
-            dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height,
-                                RoleColour(dc, ring.role, ring.colour));
+            dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height, RoleColour(dc, ring));
         }
         box = {box.left + thickness, box.top + thickness, box.width - 2 * thickness,
                box.height - 2 * thickness};
     }
     if (box.width > 0 && box.height > 0) {
         dc->ops->fillColour(dc->handle, box.left, box.top, box.width, box.height,
-                            RoleColour(dc, ColourRole::Mark, kColourYellow));
+                            RoleColour(dc, ColourRole::Mark));
     }
 }
 
@@ -96,8 +86,8 @@ void DrawSearchContextBox(TextView* view) {
     const ViewFrame inner{box.left + rings, box.top + rings, box.width - 2 * rings, box.height - 2 * rings};
     for (int32_t i = 0; i < count; ++i) {
         DrawColouredRun(dc, lines[i].text, lines[i].count, inner.left + (inner.width - lines[i].width) / 2,
-                        inner.top + i * h, lines[i].width, h, RoleColour(dc, ColourRole::MarkInk, kColourRed),
-                        RoleColour(dc, ColourRole::Mark, kColourYellow));
+                        inner.top + i * h, lines[i].width, h, RoleColour(dc, ColourRole::BoxInk),
+                        RoleColour(dc, ColourRole::Mark));
     }
     RestoreFont(dc, previous);
 }

@@ -51,6 +51,13 @@
 #define CMD_PRINT 40008
 #define CMD_APPEND 40009
 #define CMD_GOTO_DATE 40010
+/* The View menu: the theme (three radio items, in this order) and the zoom. */
+#define CMD_THEME_FOLLOW 40011
+#define CMD_THEME_LIGHT 40012
+#define CMD_THEME_DARK 40013
+#define CMD_ZOOM_IN 40014
+#define CMD_ZOOM_OUT 40015
+#define CMD_ZOOM_RESET 40016
 
 /* The lesson containers are RT_RCDATA 1001..1014, one per lesson month. */
 #define IDR_FIRST_CONTAINER 1001

@@ -3,18 +3,19 @@
 // systems, which have one resolution for every window.
 #include "view/display_scale_win32.h"
 
+#include "platform/system_library_win32.h"
+
 namespace {
 
 using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiCall = int(WINAPI*)(int, UINT);
 
-// The entry point `name` of user32, or null. It goes through the generic
-// function pointer type, which converts to any other without a warning.
+// The entry point `name` of user32, or null.
 template <typename Call>
 Call User32Call(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    FARPROC found = user32 != nullptr ? GetProcAddress(user32, name) : nullptr;
-    return reinterpret_cast<Call>(reinterpret_cast<void (*)()>(found));
+    Call call = nullptr;
+    FindSystemFunction(GetModuleHandleW(L"user32.dll"), name, &call);
+    return call;
 }
 
 }  // namespace

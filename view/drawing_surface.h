@@ -9,18 +9,10 @@
 
 #include <cstdint>
 
+#include "view/palette.h"
+
 // A font made by a surface (an HFONT on GDI). Opaque to the portable code.
 struct SurfaceFont;
-
-// Colours are 0x00BBGGRR, as GDI's COLORREF.
-constexpr uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) {
-    return red | (green << 8) | (blue << 16);
-}
-constexpr uint32_t kColourBlack = Rgb(0, 0, 0);
-constexpr uint32_t kColourBlue = Rgb(0, 0, 255);
-constexpr uint32_t kColourWhite = Rgb(255, 255, 255);
-constexpr uint32_t kColourYellow = Rgb(255, 255, 0);
-constexpr uint32_t kColourRed = Rgb(255, 0, 0);
 
 // Stock brushes, numbered as GDI's stock objects.
 constexpr int kWhiteBrush = 0;
@@ -75,18 +67,6 @@ struct SurfaceOps {
                        uint32_t colour);
 };
 
-// The system's colours, which a screen surface draws with in place of the
-// fixed ones while the system's high-contrast mode is on.
-struct ColourScheme {
-    bool system;             // false: every part keeps its fixed colours
-    uint32_t window;         // page backgrounds
-    uint32_t windowText;     // text, titles, rules, outlines
-    uint32_t highlight;      // what is marked: a match, the chosen day and month
-    uint32_t highlightText;
-    uint32_t buttonFace;     // the date strip, dialog faces
-    uint32_t buttonText;     // the caption on the date strip
-};
-
 struct DrawingSurface {
     const SurfaceOps* ops;
     void* handle;  // the HDC on GDI; the recorder in the tests
@@ -95,31 +75,17 @@ struct DrawingSurface {
     // 0 elsewhere (paper, the tests' recorder): fonts follow the device's
     // own resolution and sizes stay as given.
     int32_t dpi;
-    const ColourScheme* colours = nullptr;  // none: the fixed colours (paper, tests)
+    const Palette* palette = nullptr;  // none: the light palette (paper, tests)
 };
 
-// What a colour is for. On a surface that draws in the system's colours each
-// role takes the system's colour for it; elsewhere every part keeps its
-// fixed colour.
-enum class ColourRole { Page, Ink, Mark, MarkInk, Face, FaceInk };
-
-inline bool DrawsSystemColours(const DrawingSurface* dc) { return dc->colours != nullptr && dc->colours->system; }
-
-// The colour `role` draws with on `dc`: `fixed`, or the system's colour for
-// the role.
-inline uint32_t RoleColour(const DrawingSurface* dc, ColourRole role, uint32_t fixed) {
-    if (!DrawsSystemColours(dc)) return fixed;
-    const ColourScheme& c = *dc->colours;
-    switch (role) {
-    case ColourRole::Page: return c.window;
-    case ColourRole::Ink: return c.windowText;
-    case ColourRole::Mark: return c.highlight;
-    case ColourRole::MarkInk: return c.highlightText;
-    case ColourRole::Face: return c.buttonFace;
-    case ColourRole::FaceInk: return c.buttonText;
-    }
-    return fixed;
+// The palette a surface draws with (none: the light one), the colour of a
+// role on it, and whether it draws with the stock objects where they give
+// the colour.
+inline const Palette& PaletteOf(const DrawingSurface* dc) {
+    return dc->palette != nullptr ? *dc->palette : kLightPalette;
 }
+inline uint32_t RoleColour(const DrawingSurface* dc, ColourRole role) { return PaletteOf(dc)[role]; }
+inline bool DrawsStockObjects(const DrawingSurface* dc) { return PaletteOf(dc).stockObjects; }
 
 // Selects back the font that a selection returned as the one before it
 // (none: nothing).

@@ -118,13 +118,3 @@ int32_t DrawTextRun(HDC dc, const char* text, int32_t count, int32_t x, int32_t 
     DrawingSurface surface = GdiSurface(dc);
     return DrawTextRun(&surface, text, count, x, y, w, h);
 }
-
-int32_t DrawColouredRun(HDC dc, const char* text, int32_t count, int32_t x, int32_t y, int32_t w,
-                        int32_t h, uint32_t textColour, uint32_t backColour) {
-    DrawingSurface surface = GdiSurface(dc);
-    return DrawColouredRun(&surface, text, count, x, y, w, h, textColour, backColour);
-}
-
-void FillFrame(HDC dc, int32_t left, int32_t top, int32_t width, int32_t height, int stockBrush) {
-    FillRectOn(dc, left, top, width, height, stockBrush);
-}

@@ -1,5 +1,5 @@
 // The GDI drawing surface, and the shared text primitives for code that
-// holds a plain HDC (dialogs, printing).
+// holds a plain HDC (the date strip).
 #pragma once
 
 #include <windows.h>
@@ -19,6 +19,3 @@ HDC GdiSurfaceDc(const DrawingSurface* surface);
 void MeasureFit(HDC dc, const char* text, int32_t* maxExtent, int32_t* count);
 int32_t DrawTextRun(HDC dc, const char* text, int32_t count, int32_t x, int32_t y, int32_t w,
                     int32_t h);
-int32_t DrawColouredRun(HDC dc, const char* text, int32_t count, int32_t x, int32_t y, int32_t w,
-                        int32_t h, uint32_t textColour, uint32_t backColour);
-void FillFrame(HDC dc, int32_t left, int32_t top, int32_t width, int32_t height, int stockBrush);

@@ -94,7 +94,7 @@ void HighlightRun(TextView* view, int32_t offset, int32_t count, int32_t x, int3
     const char16_t* wide = WidenRun(text + offset, &count);
     dc->ops->measureText(dc->handle, wide, count, &width, &height);
     DrawColouredRun(dc, text + offset, count, x + left, y, width, height,
-                    RoleColour(dc, ColourRole::MarkInk, kColourBlue), RoleColour(dc, ColourRole::Mark, kColourYellow));
+                    RoleColour(dc, ColourRole::MarkInk), RoleColour(dc, ColourRole::Mark));
 }
 
 void HighlightLine(TextView* view, const TextLine& line, int32_t y) {
@@ -120,10 +120,10 @@ int PaintText(TextView* view, bool erase) {
                              ? PaintCursor{view->pageStart, view->frame.top, view->frame.height}
                              : FirstVisibleLine(view);
     const uint32_t savedColour = dc->ops->textColour(dc->handle);
-    // The runs are drawn opaque: in the system's colours they stand on the
-    // window colour rather than on the context's own white.
-    const bool system = DrawsSystemColours(dc);
-    const uint32_t savedBack = system ? dc->ops->setBackColour(dc->handle, dc->colours->window) : 0;
+    // The runs are drawn opaque: in a palette of solid colours they stand on
+    // its page rather than on the context's own white.
+    const bool solid = !DrawsStockObjects(dc);
+    const uint32_t savedBack = solid ? dc->ops->setBackColour(dc->handle, RoleColour(dc, ColourRole::Page)) : 0;
     uint8_t fontKey = StartKey(cursor.line);
     SurfaceFont* previous = SelectStyleFont(view, fontKey | kRequestColour);
     if (erase) FillFrame(dc, view->frame, kWhiteBrush, ColourRole::Page);
@@ -137,7 +137,7 @@ int PaintText(TextView* view, bool erase) {
     }
     RestoreFont(view->dc, previous);
     dc->ops->setTextColour(dc->handle, savedColour);
-    if (system) dc->ops->setBackColour(dc->handle, savedBack);
+    if (solid) dc->ops->setBackColour(dc->handle, savedBack);
     if (view->highlightStart != 0 || view->highlightEnd != 0) return PaintHighlight(view);
     view->pageEnd = cursor.line;
     return 0;
@@ -184,31 +184,31 @@ int32_t DrawColouredUnits(DrawingSurface* dc, const char16_t* units, int32_t cou
 }
 
 void FillFrame(DrawingSurface* dc, const ViewFrame& rect, int stockBrush, ColourRole role) {
-    if (DrawsSystemColours(dc)) {
-        dc->ops->fillColour(dc->handle, rect.left, rect.top, rect.width, rect.height, RoleColour(dc, role, 0));
+    if (!DrawsStockObjects(dc)) {
+        dc->ops->fillColour(dc->handle, rect.left, rect.top, rect.width, rect.height, RoleColour(dc, role));
         return;
     }
     dc->ops->fillRect(dc->handle, rect.left, rect.top, rect.width, rect.height, stockBrush);
 }
 
 void DrawBox(DrawingSurface* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, bool inverse) {
-    if (!DrawsSystemColours(dc)) {
+    if (DrawsStockObjects(dc)) {
         dc->ops->drawBox(dc->handle, left, top, right, bottom, inverse);
         return;
     }
     const int32_t width = right - left;
     const int32_t height = bottom - top;
     dc->ops->fillColour(dc->handle, left, top, width, height,
-                        RoleColour(dc, inverse ? ColourRole::MarkInk : ColourRole::Ink, 0));
+                        RoleColour(dc, inverse ? ColourRole::ChosenInk : ColourRole::Ink));
     if (width > 2 && height > 2) {
         dc->ops->fillColour(dc->handle, left + 1, top + 1, width - 2, height - 2,
-                            RoleColour(dc, inverse ? ColourRole::Mark : ColourRole::Page, 0));
+                            RoleColour(dc, inverse ? ColourRole::Chosen : ColourRole::Page));
     }
 }
 
 void DrawRule(DrawingSurface* dc, int32_t left, int32_t top, int32_t right, int32_t height) {
-    if (DrawsSystemColours(dc)) {
-        dc->ops->fillColour(dc->handle, left, top, right - left, height, RoleColour(dc, ColourRole::Ink, 0));
+    if (!DrawsStockObjects(dc)) {
+        dc->ops->fillColour(dc->handle, left, top, right - left, height, RoleColour(dc, ColourRole::Ink));
         return;
     }
     dc->ops->drawRule(dc->handle, left, top, right, height);

@@ -11,8 +11,8 @@
 // without a highlight, pageEnd. 0, or -1 when there is no view, text or table.
 int PaintText(TextView* view, bool erase);
 
-// Draws the highlighted bytes, blue on yellow (in the system's colours: the
-// highlight's), over the painted lines.
+// Draws the highlighted bytes, in the palette's match colours (light: blue
+// on yellow), over the painted lines.
 int PaintHighlight(TextView* view);
 
 // Draws `count` bytes of 8-bit text into x, y, w, h, centred on one line;
@@ -30,12 +30,12 @@ int32_t DrawColouredRun(DrawingSurface* dc, const char* text, int32_t count, int
 int32_t DrawColouredUnits(DrawingSurface* dc, const char16_t* units, int32_t count, int32_t x, int32_t y,
                           int32_t w, int32_t h, uint32_t textColour, uint32_t backColour);
 
-// Fills left, top, width, height with a stock brush, or with the system's
-// colour for `role`.
+// Fills left, top, width, height with a stock brush where the palette draws
+// with them, else with its colour for `role`.
 void FillFrame(DrawingSurface* dc, const ViewFrame& rect, int stockBrush, ColourRole role);
 
-// The surface's box (outline and inside, inverse or not) and rule; in the
-// system's colours the box's outline is ink and its inside page (inverse:
-// marked text on the mark), and the rule (`height` pixels) is ink.
+// The surface's box (outline and inside, inverse or not) and rule; in solid
+// colours the box's outline is ink and its inside page (inverse: the chosen
+// ink on the chosen colour), and the rule (`height` pixels) is ink.
 void DrawBox(DrawingSurface* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, bool inverse);
 void DrawRule(DrawingSurface* dc, int32_t left, int32_t top, int32_t right, int32_t height);

@@ -66,9 +66,9 @@ int32_t StylePointSize(uint32_t key, int32_t baseSize) {
 
 int32_t StyleWeight(uint32_t key) { return (key & kStyleBold) ? kWeightBold : kWeightRegular; }
 
-uint32_t StyleColour(uint32_t key) {
+ColourRole StyleColour(uint32_t key) {
     const uint32_t largeBold = kStyleLarge | kStyleBold;
-    return (key & largeBold) == largeBold ? kColourBlue : kColourBlack;
+    return (key & largeBold) == largeBold ? ColourRole::Title : ColourRole::Ink;
 }
 
 int32_t FontHeightForPoints(int32_t points, int32_t pixelsPerInch) {
@@ -85,7 +85,7 @@ SurfaceFont* SelectStyleFont(TextView* view, uint32_t request) {
     DrawingSurface* dc = view->dc;
     SurfaceFont* previous = dc->ops->selectFont(dc->handle, entry != nullptr ? entry->font : nullptr);
     if (request & kRequestColour) {
-        dc->ops->setTextColour(dc->handle, RoleColour(dc, ColourRole::Ink, StyleColour(key)));
+        dc->ops->setTextColour(dc->handle, RoleColour(dc, StyleColour(key)));
     }
     return previous;
 }

@@ -20,15 +20,16 @@ constexpr int32_t kWeightBold = 700;
 // which the regular key gives 0).
 int32_t StylePointSize(uint32_t key, int32_t baseSize);
 int32_t StyleWeight(uint32_t key);
-// Text colour of a style key: blue for large bold, black otherwise.
-uint32_t StyleColour(uint32_t key);
+// What the text of a style key is coloured as: a title for large bold
+// (light: blue), else ink.
+ColourRole StyleColour(uint32_t key);
 // Logical height of a point size at a resolution: -(points * dpi / 72),
 // rounded; 0 for 0 points.
 int32_t FontHeightForPoints(int32_t points, int32_t pixelsPerInch);
 
 // Selects the font of the request's key into the view's surface (building it
-// when needed) and, with kRequestColour, the key's text colour (in the
-// system's colours: the window text's). Returns the font selected before;
+// when needed) and, with kRequestColour, the key's text colour in the
+// surface's palette. Returns the font selected before;
 // null when view is none.
 SurfaceFont* SelectStyleFont(TextView* view, uint32_t request);
 

@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -177,6 +178,33 @@ TEST_F(DisplayScale, TheWindowAndItsDialogsAreDrawnAtTheScreensScale) {
     });
     EXPECT_EQ(CloseApp(app), 0u);
     EXPECT_EQ(StoredOr(L"SurroundingGutter", 12345), 12345u);
+}
+
+// The colour most of `pixels` have.
+uint32_t MostPixels(const std::vector<uint32_t>& pixels) {
+    std::map<uint32_t, size_t> counts;
+    for (uint32_t pixel : pixels) ++counts[pixel];
+    uint32_t most = 0;
+    size_t seen = 0;
+    for (const auto& [colour, count] : counts) {
+        if (count > seen) most = colour, seen = count;
+    }
+    return most;
+}
+
+TEST_F(DisplayScale, TheDarkWindowItsTitleBoxAndItsCalendarAtTheScreensScale) {
+    Shape(900, 700, 12);
+    PutSetting(L"Theme", 2);
+    PutSettingBytes(L"SearchString", REG_BINARY, {'C', 'h', 'a', 'n', 'u', 'k', 'a', 'h', 0});
+    RunningApp app = StartApp();
+    ASSERT_NE(app.window, nullptr);
+    const int32_t dpi = WindowDpi(app.window);
+    EXPECT_EQ(MostPixels(TextPixels(app)), 0x1E1E1Eu) << "the dark page";
+    SendCommand(app, CMD_SEARCH_AGAIN);  // a lesson with a title: its box
+    ASSERT_TRUE(WaitUntilIdle(app));
+    EXPECT_TRUE(SaveScreenshot(app.window, ShotName(dpi, L"dark_window")));
+    ShootDialog(app, CMD_CALENDAR, L"Hebrew Calendar", ShotName(dpi, L"dark_calendar"));
+    EXPECT_EQ(CloseApp(app), 0u);
 }
 
 // Where the pixels say the text and the date strip are, a click lands.

@@ -22,10 +22,10 @@ struct RecordedCalendar {
     Recorder recorder;
     CalendarView view{};
 
-    explicit RecordedCalendar(HebrewDate start, const ColourScheme* colours = nullptr) {
+    explicit RecordedCalendar(HebrewDate start, const Palette* palette = nullptr) {
         recorder.cellHeightByRequest[kCalendarFontHeight] = kCalendarFontHeight;
         DrawingSurface surface = recorder.surface();
-        surface.colours = colours;
+        surface.palette = palette;
         surface.ops->selectFont(surface.handle, surface.ops->createFont(surface.handle, u"System", 0, 0));
         view.font = surface.ops->createFont(surface.handle, u"", kCalendarFontHeight, kCalendarFontWeight);
         view.labelFont = surface.ops->createFont(surface.handle, u"System", 8, 0);
@@ -149,8 +149,8 @@ TEST(CalendarPaint, TheArrowsStayWhileTheYearGrowsADigit) {
 // month and day on view in the highlight's, the repairs in the face colour;
 // no stock brush, box or rule keeps its fixed colour.
 TEST(CalendarPaint, InTheSystemsColoursEveryPartTakesTheColourOfItsRole) {
-    const ColourScheme& system = kTestSystemColours;
-    RecordedCalendar c(kTishrei15, &system);
+    const SystemColours& system = kTestSystemColours;
+    RecordedCalendar c(kTishrei15, &kTestSystemPalette);
     EXPECT_EQ(ColoursDrawn(c.recorder.calls),
               (std::set<uint32_t>{system.window, system.windowText, system.highlight, system.highlightText}));
     bool dayMarked = false;
@@ -158,7 +158,7 @@ TEST(CalendarPaint, InTheSystemsColoursEveryPartTakesTheColourOfItsRole) {
         dayMarked |= call.kind == DrawKind::ColourFill && call.fill == system.highlight && Where(call) == Box{181, 198, 39, 29};
     }
     EXPECT_TRUE(dayMarked) << "the 15th's cell";
-    RecordedCalendar sixWeeks({5, 1, 5781}, &system);
+    RecordedCalendar sixWeeks({5, 1, 5781}, &kTestSystemPalette);
     sixWeeks.recorder.calls.clear();
     NavigateCalendarByKey(&sixWeeks.view, kKeyRight);  // six weeks to five: the sixth row is cleared
     const std::set<uint32_t> repaired = ColoursDrawn(sixWeeks.recorder.calls);

@@ -46,6 +46,28 @@ TEST(FontChooser, AStoredSizeIsListedInItsPlaceAndSelected) {
     }
 }
 
+TEST(FontChooser, ZoomStepsThroughTheStandardSizes) {
+    const struct {
+        int32_t size;
+        int step;
+        int32_t defaultPoints;
+        int32_t expected;
+    } cases[] = {
+        {14, 1, 12, 16},  {14, -1, 12, 12}, {32, 1, 12, 52}, {52, -1, 12, 32},
+        {72, 1, 12, 72},  {10, -1, 12, 10},                   // the ends: nothing
+        {13, 1, 12, 14},  {13, -1, 12, 12},                   // a stored size off the list
+        {100, 1, 12, 100}, {100, -1, 12, 72}, {4, 1, 12, 10},
+        {0, 1, 12, 14},   {0, -1, 12, 11},                    // the default reads at 12
+        {0, 1, 13, 14},   {0, -1, 13, 12}, {0, 1, 9, 10},  {0, -1, 9, 0},
+        {0, 1, 80, 0},    {0, -1, 80, 72},
+        {20, 0, 12, 20},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ZoomedFontSize(c.size, c.step, c.defaultPoints), c.expected)
+            << c.size << " by " << c.step << " from a default of " << c.defaultPoints;
+    }
+}
+
 TEST(FontChooser, SizeTextsGoBothWays) {
     for (int32_t size : {1, 9, 10, 13, 52, 72, 999, 2147483647}) {
         char16_t text[kFontSizeTextUnits];

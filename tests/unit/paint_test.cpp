@@ -129,9 +129,9 @@ TEST(Paint, TitlesAreBlueAndTheColourIsRestored) {
 // High contrast: the page, the text (titles too), the rule and the highlight
 // take the system's colours, and the context's colours come back after.
 TEST(Paint, InTheSystemsColoursEachPartTakesTheColourOfItsRole) {
-    const ColourScheme& system = kTestSystemColours;
+    const SystemColours& system = kTestSystemColours;
     ViewFixture f(0, 0, 400, 400);
-    f.surface.colours = &system;
+    f.surface.palette = &kTestSystemPalette;
     f.recorder.textColour = Rgb(1, 2, 3);
     ASSERT_EQ(f.Lay(LessonText{}.Para(0xCC, 0, "Title").Para(0x47, 100, "").Para(0x01, 0, "body text")), kLayoutDone);
     f.view->highlightStart = 13;  // "body"

@@ -142,6 +142,8 @@ int Recorder::liveFonts() const {
     return live;
 }
 
+const Palette kTestSystemPalette = SystemPalette(kTestSystemColours);
+
 std::set<uint32_t> ColoursDrawn(const std::vector<DrawCall>& calls) {
     std::set<uint32_t> colours;
     for (const DrawCall& call : calls) {

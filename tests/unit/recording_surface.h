@@ -53,8 +53,10 @@ struct Recorder {
     int liveFonts() const;
 };
 
-// System colours for the tests, a colour of its own for each role.
-constexpr ColourScheme kTestSystemColours{true, 0x010101, 0x020202, 0x030303, 0x040404, 0x050505, 0x060606};
+// System colours for the tests, a colour of its own for each of them, and
+// the palette they make.
+constexpr SystemColours kTestSystemColours{0x010101, 0x020202, 0x030303, 0x040404, 0x050505, 0x060606};
+extern const Palette kTestSystemPalette;
 // What a stock brush, a box or a rule (fixed colours all) counts as in
 // ColoursDrawn.
 constexpr uint32_t kFixedColours = 0xFFFFFFFF;

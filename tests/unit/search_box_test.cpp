@@ -73,9 +73,9 @@ TEST(SearchContextBox, TitleAndSubtitleStandCentredInRingsAtTheFrameBottom) {
 // High contrast: ink rings round a page ring, the inside and the text in the
 // highlight's colours.
 TEST(SearchContextBox, InTheSystemsColoursTheBoxTakesTheColoursOfItsRoles) {
-    const ColourScheme& system = kTestSystemColours;
+    const SystemColours& system = kTestSystemColours;
     ViewFixture f(10, 20, 400, 300);
-    f.surface.colours = &system;
+    f.surface.palette = &kTestSystemPalette;
     ASSERT_EQ(f.Lay(LessonText{}.Para(kStyleTitle, 0, "Purim")), kLayoutDone);
     f.recorder.calls.clear();
     DrawSearchContextBox(f.view);

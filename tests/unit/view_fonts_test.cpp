@@ -26,10 +26,10 @@ TEST(ViewFonts, PointSizesPerKey) {
     }
     EXPECT_EQ(StyleWeight(0x08), 700);
     EXPECT_EQ(StyleWeight(0x17), 400);
-    EXPECT_EQ(StyleColour(0x0C), kColourBlue);
-    EXPECT_EQ(StyleColour(0x1F), kColourBlue);
-    EXPECT_EQ(StyleColour(0x08), kColourBlack);
-    EXPECT_EQ(StyleColour(0x04), kColourBlack);
+    EXPECT_EQ(StyleColour(0x0C), ColourRole::Title);
+    EXPECT_EQ(StyleColour(0x1F), ColourRole::Title);
+    EXPECT_EQ(StyleColour(0x08), ColourRole::Ink);
+    EXPECT_EQ(StyleColour(0x04), ColourRole::Ink);
 }
 
 TEST(ViewFonts, HeightsFollowTheResolution) {

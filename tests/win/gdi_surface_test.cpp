@@ -64,8 +64,8 @@ protected:
     }
     void SetUp() override {
         dc_ = CreateCompatibleDC(nullptr);
-        ASSERT_TRUE(UseCanvas(kHeight));
         surface_ = GdiSurface(dc_);
+        ASSERT_TRUE(UseCanvas(kHeight));
         FontSettings font{};
         font.FontSize = 12;
         const EdgeRect frame{kLeft, kTop, kLeft + kFrameWidth, kTop + kFrameHeight};
@@ -99,7 +99,7 @@ protected:
         bitmap_ = bitmap;
         pixels_ = pixels;
         height_ = height;
-        FillFrame(dc_, 0, 0, kWidth, height, WHITE_BRUSH);
+        surface_.ops->fillRect(surface_.handle, 0, 0, kWidth, height, kWhiteBrush);
         return true;
     }
     // The pixel as 0x00RRGGBB.
@@ -270,7 +270,7 @@ TEST_F(GdiSurfaceTest, BoxesAndTheDialogFace) {
         uint32_t outline, inside;
     } const cases[] = {{false, 0x000000, 0xFFFFFF}, {true, 0xFFFFFF, 0x000000}};
     for (const Case& c : cases) {
-        FillFrame(dc_, 0, 0, 60, 60, LTGRAY_BRUSH);
+        surface_.ops->fillRect(surface_.handle, 0, 0, 60, 60, kLightGreyBrush);
         surface_.ops->drawBox(surface_.handle, 10, 10, 30, 20, c.inverse);
         EXPECT_EQ(Pixel(10, 10), c.outline) << c.inverse;
         EXPECT_EQ(Pixel(29, 19), c.outline) << c.inverse;

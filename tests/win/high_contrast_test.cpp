@@ -1,12 +1,14 @@
-// High contrast on the screen: with the query replaced (wine always says it
-// is off) and the system's colours set in this process, the main window's
-// own procedure erases and paints the pane, its title, rule and highlight,
-// and the date strip in those colours; with it off, in the fixed colours
-// whatever the system's are.
+// The screen's palettes: with the high-contrast query replaced (wine always
+// says it is off) and the system's colours set in this process, the main
+// window's own procedure erases and paints the pane, its title, rule and
+// highlight, and the date strip in those colours; with it off, in the fixed
+// colours whatever the system's are; and with Windows asking apps for their
+// dark mode (its query replaced too), in the dark palette.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -40,13 +42,13 @@ const COLORREF kSystem[] = {RGB(0, 0, 96), RGB(0, 255, 128), RGB(128, 0, 128), R
                             RGB(224, 224, 224)};
 
 // The system's colours of kElements as the test wants them, put back after.
-class SystemColours {
+class TestSystemColours {
 public:
-    SystemColours() {
+    TestSystemColours() {
         for (size_t i = 0; i < 6; ++i) saved_[i] = GetSysColor(kElements[i]);
         SetSysColors(6, kElements, kSystem);
     }
-    ~SystemColours() { SetSysColors(6, kElements, saved_); }
+    ~TestSystemColours() { SetSysColors(6, kElements, saved_); }
 
 private:
     COLORREF saved_[6];
@@ -54,6 +56,8 @@ private:
 
 bool g_highContrast = false;
 bool HighContrastForTest() { return g_highContrast; }
+bool g_appsLight = true;
+bool AppModeForTest() { return g_appsLight; }
 
 // 0x00RRGGBB pixels of the client area, counted by colour.
 std::map<uint32_t, int> CountColours(HWND window, const RECT& area) {
@@ -71,29 +75,33 @@ std::map<uint32_t, int> CountColours(HWND window, const RECT& area) {
 
 uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
-TEST(HighContrast, ThePaneAndTheStripDrawInTheSystemsColoursOnlyWhenItIsOn) {
+TEST(HighContrast, ThePaneAndTheStripDrawInThePaletteInForce) {
     RegisterTestWindowClass(L"HighContrastTest", PaneWindowProc);
-    const SystemColours colours;
+    const TestSystemColours colours;
     SetHighContrastQuery(HighContrastForTest);
+    SetAppModeQuery(AppModeForTest);
 
     const struct {
-        bool on;
+        const char* what;
+        bool on, appsLight;
         uint32_t page, ink, title, mark, markInk, strip, stripInk;
     } cases[] = {
-        {false, 0xFFFFFF, 0x000000, 0x0000FF, 0xFFFF00, 0x0000FF, 0xC0C0C0, 0x000000},
-        {true, Rgb(kSystem[0]), Rgb(kSystem[1]), Rgb(kSystem[1]), Rgb(kSystem[2]), Rgb(kSystem[3]), Rgb(kSystem[4]),
-         Rgb(kSystem[5])},
+        {"light", false, true, 0xFFFFFF, 0x000000, 0x0000FF, 0xFFFF00, 0x0000FF, 0xC0C0C0, 0x000000},
+        {"high contrast", true, false, Rgb(kSystem[0]), Rgb(kSystem[1]), Rgb(kSystem[1]), Rgb(kSystem[2]),
+         Rgb(kSystem[3]), Rgb(kSystem[4]), Rgb(kSystem[5])},
+        {"dark", false, false, 0x1E1E1E, 0xE0E0E0, 0x8AB4F8, 0x7A5C00, 0xFFFFFF, 0x2B2B2B, 0xE0E0E0},
     };
     HMODULE program = OpenProgramResources();
     ASSERT_NE(program, nullptr);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.on ? "high contrast on" : "high contrast off");
+        SCOPED_TRACE(c.what);
         g_app = AppState{};
         SetLessonResourceModule(program);
         g_app.Flags = kDefaultFlags & ~kFlagScrollBar;  // a bar coming or going would lay out again
         g_app.Lesson = MakeLessonKey(7, 1);
         std::strcpy(g_app.caption, "27 Kislev, 5787");
         g_highContrast = c.on;
+        g_appsLight = c.appsLight;
         HWND window = CreateWindowExW(0, L"HighContrastTest", L"Pane", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(window, nullptr);
@@ -133,10 +141,14 @@ TEST(HighContrast, ThePaneAndTheStripDrawInTheSystemsColoursOnlyWhenItIsOn) {
         EXPECT_GT(count(pane, c.markInk), 5);
         EXPECT_GT(count(strip, c.strip), s.width * s.height / 2);
         EXPECT_GT(count(strip, c.stripInk), 20) << "the caption";
-        // Nothing of the other scheme shows anywhere in the client area.
-        const auto& other = c.on ? cases[0] : cases[1];
-        for (uint32_t colour : {other.page, other.title, other.mark, other.strip}) {
-            EXPECT_EQ(count(whole, colour), 0) << std::hex << colour;
+        // Nothing of the other palettes shows anywhere in the client area
+        // (but what this one shares with them).
+        const std::vector<uint32_t> own = {c.page, c.ink, c.title, c.mark, c.markInk, c.strip, c.stripInk};
+        for (const auto& other : cases) {
+            for (uint32_t colour : {other.page, other.title, other.mark, other.strip}) {
+                if (std::find(own.begin(), own.end(), colour) != own.end()) continue;
+                EXPECT_EQ(count(whole, colour), 0) << other.what << " " << std::hex << colour;
+            }
         }
         ClosePaneAccessibility(window);
         CloseReadingPane(window);
@@ -144,6 +156,7 @@ TEST(HighContrast, ThePaneAndTheStripDrawInTheSystemsColoursOnlyWhenItIsOn) {
         DestroyWindow(window);
     }
     SetHighContrastQuery(nullptr);
+    SetAppModeQuery(nullptr);
     SetLessonResourceModule(nullptr);
     FreeLibrary(program);
     g_app = AppState{};

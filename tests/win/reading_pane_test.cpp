@@ -290,6 +290,29 @@ TEST_F(ReadingPaneTest, AFontChangeMovesTheScrollBarWithTheText) {
     EXPECT_EQ(ScrollBar().nMax, pane->lastTopLine);
 }
 
+// A zoom lays the lesson out anew with the line at the top kept there; a
+// step to the size in force changes nothing.
+TEST_F(ReadingPaneTest, ZoomKeepsTheLineAtTheTop) {
+    ASSERT_EQ(OpenReadingPane(window_), 0);
+    TextView* pane = g_app.pane;
+    ASSERT_GT(pane->lastTopLine, 4);
+    pane->topLine = 4;
+    const uint32_t top = TopTextOffset(pane);
+    for (const int32_t size : {10, 32, 72, 0}) {
+        ASSERT_TRUE(ZoomReadingFont(window_, size)) << size;
+        EXPECT_EQ(g_app.font.FontSize, size);
+        EXPECT_EQ(g_app.fontSizeReset, size == 0);
+        const TextLine* line = pane->lines;
+        int32_t visual = 0;
+        while (line[1].style != 0 && line[1].start <= top) visual += VisualLinesOf(*line++);
+        EXPECT_EQ(pane->topLine, visual < pane->lastTopLine ? visual : pane->lastTopLine)
+            << "the line that held the top's first byte at " << size;
+    }
+    const uint16_t lines = pane->lineCount;
+    EXPECT_FALSE(ZoomReadingFont(window_, 0));
+    EXPECT_EQ(pane->lineCount, lines);
+}
+
 }  // namespace
 
 namespace {

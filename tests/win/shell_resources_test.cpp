@@ -47,10 +47,10 @@ void ExpectItems(HMENU menu, const std::vector<Item>& expected) {
 
 }  // namespace
 
-TEST_F(ShellResources, TheMenuHasFileAndGo) {
+TEST_F(ShellResources, TheMenuHasFileGoAndView) {
     HMENU bar = LoadMenuW(Instance(), MAKEINTRESOURCEW(IDM_MAIN_MENU));
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
     wchar_t title[20];
     GetMenuStringW(bar, 0, title, 20, MF_BYPOSITION);
     EXPECT_STREQ(title, L"&File");
@@ -77,6 +77,17 @@ TEST_F(ShellResources, TheMenuHasFileAndGo) {
         {L"&Search\bAlt+F3", CMD_SEARCH},
         {L"Search A&gain\bF3", CMD_SEARCH_AGAIN},
     });
+    GetMenuStringW(bar, 2, title, 20, MF_BYPOSITION);
+    EXPECT_STREQ(title, L"&View");
+    ExpectItems(GetSubMenu(bar, 2), {
+        {L"Follow &Windows", CMD_THEME_FOLLOW},
+        {L"&Light", CMD_THEME_LIGHT},
+        {L"&Dark", CMD_THEME_DARK},
+        {L"", 0},
+        {L"Zoom &In\bCtrl+Plus", CMD_ZOOM_IN},
+        {L"Zoom &Out\bCtrl+Minus", CMD_ZOOM_OUT},
+        {L"&Actual Size\bCtrl+0", CMD_ZOOM_RESET},
+    });
     DestroyMenu(bar);
 }
 
@@ -94,6 +105,11 @@ TEST_F(ShellResources, EveryShortcutTheMenuPromisesIsAnAccelerator) {
         {plain | FCONTROL, VK_HOME, CMD_TODAY},
         {plain | FCONTROL, 'T', CMD_TODAY},       {plain | FCONTROL, 'N', CMD_NEXT_DAY},
         {plain | FCONTROL, 'W', CMD_SEARCH},      {plain | FCONTROL, 'A', CMD_SEARCH_AGAIN},
+        {plain | FCONTROL, VK_OEM_PLUS, CMD_ZOOM_IN},
+        {plain | FCONTROL | FSHIFT, VK_OEM_PLUS, CMD_ZOOM_IN},
+        {plain | FCONTROL, VK_ADD, CMD_ZOOM_IN},  {plain | FCONTROL, VK_OEM_MINUS, CMD_ZOOM_OUT},
+        {plain | FCONTROL, VK_SUBTRACT, CMD_ZOOM_OUT},
+        {plain | FCONTROL, '0', CMD_ZOOM_RESET}, {plain | FCONTROL, VK_NUMPAD0, CMD_ZOOM_RESET},
         {plain | FCONTROL, 'Q', CMD_EXIT},
     };
     ASSERT_EQ(entries.size(), expected.size());
