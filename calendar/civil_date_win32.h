@@ -5,6 +5,9 @@
 
 #include "calendar/hebrew_calendar.h"
 
+// The civil date of `day` as the system keeps a date, its time midnight.
+SYSTEMTIME CivilTimeOf(AbsoluteDay day);
+
 // Writes the civil date of `day` into `out` (`units` long, zero-terminated)
 // as the picture `format` of the user's locale gives it ("MMM yyyy", say), or
 // in the user's long date format for a null picture ("Tuesday, 8 December

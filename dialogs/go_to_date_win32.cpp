@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "calendar/civil_date_win32.h"
 #include "calendar/date_caption.h"
 #include "resource_ids.h"
 
@@ -10,16 +11,6 @@ namespace {
 
 // The picker's first day: it writes no day before the system's first year.
 constexpr GregorianDate kFirstPickerDate = {1, 1, 1601};
-
-SYSTEMTIME TimeOf(AbsoluteDay day) {
-    const GregorianDate date = GregorianFromAbsolute(day);
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(date.year);
-    time.wMonth = static_cast<WORD>(date.month);
-    time.wDay = static_cast<WORD>(date.day);
-    time.wDayOfWeek = static_cast<WORD>(day % 7);
-    return time;
-}
 
 AbsoluteDay DayOf(const SYSTEMTIME& time) { return AbsoluteFromGregorian({time.wMonth, time.wDay, time.wYear}); }
 
@@ -46,9 +37,9 @@ void OnInitDialog(HWND dialog, AbsoluteDay* day) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(day));
     HWND picker = GetDlgItem(dialog, IDC_GOTO_PICKER);
     const AbsoluteDay first = AbsoluteFromGregorian(kFirstPickerDate);
-    SYSTEMTIME range[2] = {TimeOf(first), TimeOf(kLastSupportedDay)};
+    SYSTEMTIME range[2] = {CivilTimeOf(first), CivilTimeOf(kLastSupportedDay)};
     SendMessageW(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
-    SYSTEMTIME shown = TimeOf(*day < first ? first : *day);
+    SYSTEMTIME shown = CivilTimeOf(*day < first ? first : *day);
     SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&shown));
     ShowHebrewDate(dialog);
 }
