@@ -25,9 +25,7 @@ void PrintLesson(HWND owner, TextView* pane) {
     // (the text too, which on blank paper looks the same).
     SetBkMode(dc, TRANSPARENT);
     DrawingSurface surface = GdiSurface(dc);
-    const PrintableArea area{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY),
-                             GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
-    PrintPages(&surface, area, margins, pane->font, pane->text, PageBreaks{dc, EndPageOn, StartPageOn});
+    PrintPages(&surface, PrinterArea(dc), margins, pane->font, pane->text, PageBreaks{dc, EndPageOn, StartPageOn});
     ClosePrintJob(dc);
 }
 

@@ -1,6 +1,7 @@
 // The printed lesson's page geometry and its page loop.
 #include "export/print_pages.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -20,9 +21,26 @@ int32_t ClampMargin(int32_t thousandths) {
     return thousandths > kMaxPrintMargin ? kMaxPrintMargin : thousandths;
 }
 
-// A margin in device pixels, truncated.
+// A margin of at most kMaxPrintMargin in device pixels, truncated.
 int32_t MarginPixels(int32_t pixelsPerInch, int32_t thousandths) {
-    return static_cast<int32_t>(static_cast<int64_t>(pixelsPerInch) * ClampMargin(thousandths) / 1000);
+    return static_cast<int32_t>(static_cast<int64_t>(pixelsPerInch) * thousandths / 1000);
+}
+
+// Narrows the opposite margins `first` and `second` (0 to kMaxPrintMargin)
+// of a printable area `extent` pixels long until the body between them is
+// usable (see FitMargins).
+void FitPair(int32_t pixelsPerInch, int32_t extent, int32_t* first, int32_t* second) {
+    const int32_t least = std::min(extent, pixelsPerInch);
+    const auto fits = [&] {
+        return extent - MarginPixels(pixelsPerInch, *first) - MarginPixels(pixelsPerInch, *second) >= least;
+    };
+    int32_t* wider = *first >= *second ? first : second;
+    int32_t* narrower = wider == first ? second : first;
+    for (int32_t* margin : {wider, narrower}) {
+        if (fits()) return;
+        *margin = std::min(*margin, kDefaultPrintMargin);
+    }
+    if (!fits()) *first = *second = 0;
 }
 
 // The cell height of the small print on the view's surface.
@@ -58,7 +76,16 @@ void DrawBands(TextView* view, const PageGeometry& page, int32_t number) {
 
 }  // namespace
 
-ViewFrame PageBody(const PrintableArea& area, const PrintMargins& margins) {
+PrintMargins FitMargins(const PrintableArea& area, const PrintMargins& margins) {
+    PrintMargins fitted{ClampMargin(margins.left), ClampMargin(margins.top), ClampMargin(margins.right),
+                        ClampMargin(margins.bottom)};
+    FitPair(area.pixelsPerInchX, area.width, &fitted.left, &fitted.right);
+    FitPair(area.pixelsPerInchY, area.height, &fitted.top, &fitted.bottom);
+    return fitted;
+}
+
+ViewFrame PageBody(const PrintableArea& area, const PrintMargins& requested) {
+    const PrintMargins margins = FitMargins(area, requested);
     ViewFrame body{};
     body.left = MarginPixels(area.pixelsPerInchX, margins.left);
     body.top = MarginPixels(area.pixelsPerInchY, margins.top);

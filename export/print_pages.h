@@ -25,6 +25,9 @@ struct PrintableArea {
 // device pixels: on a printer a few points, too small to read.
 constexpr int32_t kDefaultPrintPoints = 12;
 
+// The margin every side has until the reader sets one: an inch.
+constexpr int32_t kDefaultPrintMargin = 1000;
+
 // Margins beyond this many thousandths of an inch (a thousand inches) count
 // as this many, and negative ones as 0: no page is that large, and nothing
 // prints outside the printable area.
@@ -37,7 +40,15 @@ struct PageGeometry {
     ViewFrame text;    // between the bands, 5 pixels clear of each
 };
 
-// The body in device pixels; every division truncates.
+// Margins that leave a usable body: at least an inch each way, or the whole
+// printable area where it is smaller. A pair of opposite margins that leaves
+// less gives way as little as it can: its wider margin narrows to an inch,
+// then the other; when even an inch each leaves too little, both become 0.
+// Margins that leave room are kept as they are (negative ones count as 0).
+PrintMargins FitMargins(const PrintableArea& area, const PrintMargins& margins);
+
+// The body in device pixels, inside the fitted margins; every division
+// truncates.
 ViewFrame PageBody(const PrintableArea& area, const PrintMargins& margins);
 // The bands and the text area of `body` for bands `bandHeight` pixels high.
 PageGeometry PageLayout(const ViewFrame& body, int32_t bandHeight);

@@ -63,6 +63,12 @@ void SavePrintMargins(const PrintMargins& margins) {
     WriteRegistryInt(u"PrintRight", margins.right);
 }
 
+PrintMargins SaveUsableMargins(const PrintableArea& area, const PrintMargins& accepted) {
+    const PrintMargins usable = FitMargins(area, accepted);
+    SavePrintMargins(usable);
+    return usable;
+}
+
 bool IsPrinterSetup(const uint8_t* bytes, size_t size) {
     if (bytes == nullptr || size < kSetupHeaderSize) return false;
     const size_t ownSize = Read16(bytes + kSetupSizeOffset);

@@ -9,12 +9,14 @@
 
 #include "export/print_pages.h"
 
-constexpr int32_t kDefaultPrintMargin = 1000;  // an inch
-
 // The stored margins; a missing or unusable one is an inch.
 PrintMargins LoadPrintMargins();
 // Stores all four, in the order top, bottom, left, right.
 void SavePrintMargins(const PrintMargins& margins);
+// Stores the accepted margins as fitted to the printable area (FitMargins),
+// so that margins too wide for the paper do not come back on the next
+// print, and returns them.
+PrintMargins SaveUsableMargins(const PrintableArea& area, const PrintMargins& accepted);
 
 // The printer set-up's fixed header as the platform lays it out: the device
 // name in 32 UTF-16 units, the record's and the driver's version, dmSize and

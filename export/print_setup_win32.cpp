@@ -106,7 +106,12 @@ HDC OpenPrintJob(HWND owner, const wchar_t* documentName, PrintMargins* margins)
         return nullptr;
     }
     SetMapMode(dc, MM_TEXT);
-    *margins = {setup.rtMargin.left, setup.rtMargin.top, setup.rtMargin.right, setup.rtMargin.bottom};
-    SavePrintMargins(*margins);
+    *margins = SaveUsableMargins(PrinterArea(dc), {setup.rtMargin.left, setup.rtMargin.top, setup.rtMargin.right,
+                                                   setup.rtMargin.bottom});
     return dc;
+}
+
+PrintableArea PrinterArea(HDC dc) {
+    return {GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY), GetDeviceCaps(dc, HORZRES),
+            GetDeviceCaps(dc, VERTRES)};
 }

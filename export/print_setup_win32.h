@@ -14,8 +14,11 @@ HGLOBAL ReadStoredPrinterSetup(HGLOBAL fallback);
 // Shows Page Setup owned by `owner` (the main window) and opens a print job named
 // `documentName` on the printer accepted: returns its device context, in
 // MM_TEXT, inside the document and its first page, with the accepted margins
-// in *margins; or null, after a cancel (quietly) or a failure (the user was
-// told, except when the document or its first page was refused). The
-// printer set-up is stored once accepted, the margins once the first page
-// has started.
+// fitted to the printable area in *margins; or null, after a cancel
+// (quietly) or a failure (the user was told, except when the document or its
+// first page was refused). The printer set-up is stored once accepted, the
+// margins once the first page has started.
 HDC OpenPrintJob(HWND owner, const wchar_t* documentName, PrintMargins* margins);
+
+// The printable area of a printer's device context.
+PrintableArea PrinterArea(HDC dc);

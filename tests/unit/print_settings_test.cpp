@@ -1,6 +1,6 @@
-// What printing keeps in the settings: the margins with their defaults, the
-// stored printer set-up read only when it can be one, and the page set-up's
-// failure texts.
+// What printing keeps in the settings: the margins with their defaults and
+// as fitted to the paper, the stored printer set-up read only when it can be
+// one, and the page set-up's failure texts.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -46,6 +46,26 @@ TEST_F(PrintSettings, MarginsDefaultToAnInchAndReadBackAsStored) {
     EXPECT_EQ((std::vector<int32_t>{read.left, read.top, read.right, read.bottom}),
               (std::vector<int32_t>{1000, 750, 1250, -1}));
     EXPECT_EQ(FindStoredValue(SettingsKey::Program, u"PrintTop")->type, kStoredDword);
+}
+
+TEST_F(PrintSettings, MarginsAreStoredAsFittedToThePaper) {
+    constexpr PrintableArea kPage{300, 300, 2400, 3300};
+    struct Case {
+        PrintMargins accepted;
+        PrintMargins stored;
+    } const cases[] = {
+        {{1500, 2000, 500, 0}, {1500, 2000, 500, 0}},
+        {{12345, 12345, 12345, 12345}, {1000, 1000, 1000, 1000}},
+        {{0x7FFFFFFF, 250, -1, 0x7FFFFFFF}, {1000, 250, 0, 1000}},
+    };
+    for (const Case& c : cases) {
+        ClearStoredValues();
+        const PrintMargins returned = SaveUsableMargins(kPage, c.accepted);
+        const PrintMargins read = LoadPrintMargins();
+        const std::vector<int32_t> expected{c.stored.left, c.stored.top, c.stored.right, c.stored.bottom};
+        EXPECT_EQ((std::vector<int32_t>{returned.left, returned.top, returned.right, returned.bottom}), expected);
+        EXPECT_EQ((std::vector<int32_t>{read.left, read.top, read.right, read.bottom}), expected);
+    }
 }
 
 TEST_F(PrintSettings, StoredPrinterSetupIsUsedOnlyWhenItCanBeOne) {
