@@ -288,4 +288,40 @@ TEST(PrintPages, MarginsWiderThanThePageStillPrintTheLesson) {
     }
 }
 
+// Every style prints at the size the screen gives it: with no size chosen
+// the regular style at 12 points (the mapper's default on the screen, where
+// on paper it would be a few device pixels), the large and the small style
+// at their own 20 and 14; a chosen size scales them all. The bands stay 8.
+TEST(PrintPages, EachStylePrintsAtItsScreenSize) {
+    struct Case {
+        int32_t points;
+        int32_t regular, large, small;
+    } const cases[] = {
+        {0, 12, 20, 14},
+        {12, 12, 15, 9},
+        {16, 16, 20, 12},
+        {24, 24, 30, 18},
+    };
+    for (const Case& c : cases) {
+        Printer printer;
+        char* text = LessonText{}
+                         .Para(0x0C, 0, "Heading")
+                         .Para(0x01, 0, "Body text")
+                         .Para(0x02, 0, "Small text")
+                         .Para(0x09, 0, "Bold body")
+                         .Build();
+        constexpr PrintableArea kPage{300, 300, 2550, 3300};
+        ASSERT_EQ(printer.Print(kPage, kInch, c.points, text), 1) << c.points;
+        free(text);
+        const std::vector<DrawCall> page = printer.Page(1);
+        ASSERT_EQ(TextsOf(page), (std::vector<std::string>{"Heading", "Body text", "Small text", "Bold body",
+                                                           kPageFooter, " Page 1", "BS\"D"}));
+        const std::vector<int32_t> points{c.large, c.regular, c.small, c.regular, 8, 8, 8};
+        for (size_t i = 0; i < page.size(); ++i) {
+            EXPECT_EQ(printer.FontHeight(page[i]), FontHeightForPoints(points[i], 300))
+                << "chosen " << c.points << ": " << page[i].text;
+        }
+    }
+}
+
 }  // namespace
