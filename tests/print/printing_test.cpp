@@ -31,6 +31,14 @@ std::vector<uint8_t> StoredSetup() {
     return bytes;
 }
 
+// The stored full name of the set-up's printer; empty when there is none.
+std::wstring StoredPrinterName() {
+    wchar_t name[256] = {};
+    DWORD size = sizeof name;
+    RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"PrinterName", RRF_RT_REG_SZ, nullptr, name, &size);
+    return name;
+}
+
 // The printer and orientation of the stored set-up, once it is whole.
 std::wstring StoredPrinter() {
     const std::vector<uint8_t> bytes = StoredSetup();
@@ -160,6 +168,8 @@ TEST_F(Printing, ShortLessonPrintsOnePageWithInchMarginsThatAreThenKept) {
     EXPECT_NEAR(TextLeftEdge(pdf), ExpectedLeftEdge(1000), 1.0);
     for (const wchar_t* name : kMarginNames) EXPECT_EQ(StoredOr(name, 0), 1000u) << name;
     EXPECT_EQ(StoredPrinter(), L"VaridelPDF");
+    // Beside it the name the dialog returned with it.
+    EXPECT_EQ(StoredPrinterName(), L"VaridelPDF");
     EXPECT_EQ(CloseApp(app), 0u);
 }
 
