@@ -185,7 +185,7 @@ void SetPageSetupCall(PageSetupCall call) { g_pageSetup = call != nullptr ? call
 
 void SetPrinterDcCall(PrinterDcCall call) { g_printerDc = call != nullptr ? call : SystemPrinterDc; }
 
-HDC OpenPrintJob(HWND owner, const wchar_t* documentName, PrintMargins* margins) {
+HDC OpenPrintJob(HWND owner, const wchar_t* documentName, TextView* const* pane, PrintMargins* margins) {
     const PrintMargins stored = LoadPrintMargins();
     PAGESETUPDLGW setup{};
     setup.lStructSize = sizeof setup;
@@ -203,6 +203,8 @@ HDC OpenPrintJob(HWND owner, const wchar_t* documentName, PrintMargins* margins)
     }
     const bool kept = KeepAcceptedSetup(given, setup);
     if (setup.hDevNames != nullptr) GlobalFree(setup.hDevNames);
+    // The program is ending and has let go of the pane: no job.
+    if (*pane == nullptr) return nullptr;
     HDC dc = kept ? CreatePrinterDc(setup.hDevMode) : nullptr;
     if (dc == nullptr) {
         MessageBoxW(owner, L"Printer Initialitazion failed!", L"Error", MB_OK);

@@ -9,6 +9,8 @@
 
 #include "export/print_pages.h"
 
+struct TextView;
+
 // A new global block holding the stored printer set-up, or `fallback` when
 // none is stored, it cannot be read or it cannot be a printer set-up.
 HGLOBAL ReadStoredPrinterSetup(HGLOBAL fallback);
@@ -33,8 +35,10 @@ void SetPrinterDcCall(PrinterDcCall call);
 // first page was refused). A stored set-up whose printer Page Setup refuses
 // (gone or renamed) makes way for the defaults: the dialog opens once more
 // without it. The printer set-up is stored once accepted, the margins once
-// the first page has started.
-HDC OpenPrintJob(HWND owner, const wchar_t* documentName, PrintMargins* margins);
+// the first page has started. No job is opened when the pane in `*pane` is
+// gone once Page Setup returns: the program is ending (memory ran out while
+// the dialog was being primed).
+HDC OpenPrintJob(HWND owner, const wchar_t* documentName, TextView* const* pane, PrintMargins* margins);
 
 // The printable area of a printer's device context.
 PrintableArea PrinterArea(HDC dc);

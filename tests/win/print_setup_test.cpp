@@ -2,8 +2,8 @@
 // block Page Setup is handed: whole, with room for a whole record, or the
 // fallback when it is missing or cannot be a printer set-up. Then what goes
 // to and comes from Page Setup and the printer's device context, with both
-// replaced: the printer's full name beside its set-up, and a refused set-up
-// given up for the defaults.
+// replaced: the printer's full name beside its set-up, a refused set-up
+// given up for the defaults, and no job once the pane is gone.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,13 +11,17 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "export/print_job_win32.h"
 #include "export/print_settings.h"
 #include "export/print_setup_win32.h"
+#include "view/gdi_surface_win32.h"
+#include "view/text_view.h"
 
 namespace {
 
@@ -102,6 +106,7 @@ struct Answer {
 // what came to them.
 struct FakePrinting {
     std::vector<Answer> answers;
+    std::function<void()> during;  // runs inside the dialog
     std::vector<Handed> handed;
     std::vector<std::wstring> devices;  // the device names of the DCs asked for
 };
@@ -146,6 +151,7 @@ bool FakePageSetup(PAGESETUPDLGW* setup, DWORD* error) {
         GlobalUnlock(setup->hDevNames);
     }
     g_fake.handed.push_back(seen);
+    if (g_fake.during) g_fake.during();
     const size_t turn = g_fake.handed.size() - 1;
     const Answer answer = turn < g_fake.answers.size() ? g_fake.answers[turn] : Answer{};
     if (answer.printer.empty()) {
@@ -250,8 +256,9 @@ protected:
         return setup.dmDeviceName;
     }
     static HDC Open() {
+        TextView* const pane = reinterpret_cast<TextView*>(&g_fake);  // there, never read
         PrintMargins margins{};
-        return OpenPrintJob(nullptr, L"Varidel", &margins);
+        return OpenPrintJob(nullptr, L"Varidel", &pane, &margins);
     }
 
     MessageBoxes boxes_;
@@ -346,6 +353,34 @@ TEST_F(PageSetupCalls, RefusedSetUpIsDroppedForOneMoreTryOnTheDefaults) {
         const std::vector<std::wstring> texts = boxes_.Texts();
         EXPECT_EQ(std::vector<std::wstring>(texts.begin() + shown, texts.end()), c.boxes) << c.what;
     }
+}
+
+// The program ends when memory runs out while Page Setup is being primed: it
+// saves the settings, releases the pane and clears its place. The print then
+// goes no further than the dialog.
+TEST_F(PageSetupCalls, PrintOpensNoJobOnceThePaneIsGone) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    DrawingSurface surface = GdiSurface(memory);
+    for (const bool released : {false, true}) {
+        FontSettings font{};
+        TextView* pane = CreateTextView(&surface, nullptr, &font, 0);
+        ASSERT_NE(pane, nullptr);
+        Start(L"VaridelPDF", L"VaridelPDF", {{0, L"VaridelPDF", L"VaridelPDF"}});
+        if (released) {
+            g_fake.during = [&pane] {
+                TextView* gone = pane;
+                pane = nullptr;
+                DestroyTextView(gone, true);
+            };
+        }
+        PrintLesson(nullptr, &pane);
+        EXPECT_EQ(g_fake.handed.size(), 1u) << released;
+        EXPECT_EQ(g_fake.devices.size(), released ? 0u : 1u) << released;
+        EXPECT_EQ(pane == nullptr, released);
+        DestroyTextView(pane, true);
+    }
+    DeleteDC(memory);
+    EXPECT_TRUE(boxes_.Texts().empty());
 }
 
 }  // namespace
