@@ -64,7 +64,7 @@ int DispatchCommand(HWND window, unsigned command) {
     case CMD_EXIT: DestroyWindow(window); break;
     case CMD_FONT: ChooseReadingFont(window); break;
     case CMD_COPY: CopyLessonToClipboard(window, g_app.pane, false); break;
-    case CMD_PRINT: PrintLesson(window, g_app.pane); break;
+    case CMD_PRINT: PrintLesson(window, &g_app.pane); break;
     case CMD_APPEND: CopyLessonToClipboard(window, g_app.pane, true); break;
     case CMD_THEME_FOLLOW: ChooseTheme(window, Theme::FollowWindows); break;
     case CMD_THEME_LIGHT: ChooseTheme(window, Theme::Light); break;

@@ -16,18 +16,17 @@ bool StartPageOn(void* handle) { return StartPage(Dc(handle)) > 0; }
 
 }  // namespace
 
-void PrintLesson(HWND owner, TextView* pane) {
-    if (pane == nullptr) return;
+void PrintLesson(HWND owner, TextView* const* pane) {
+    if (*pane == nullptr) return;
     PrintMargins margins{};
-    HDC dc = OpenPrintJob(owner, L"Varidel", &margins);
+    HDC dc = OpenPrintJob(owner, L"Varidel", pane, &margins);
     if (dc == nullptr) return;
+    const TextView* view = *pane;
     // The header, the footer and the page number go on without a background
     // (the text too, which on blank paper looks the same).
     SetBkMode(dc, TRANSPARENT);
     DrawingSurface surface = GdiSurface(dc);
-    const PrintableArea area{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY),
-                             GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
-    PrintPages(&surface, area, margins, pane->font, pane->text, PageBreaks{dc, EndPageOn, StartPageOn});
+    PrintPages(&surface, PrinterArea(dc), margins, view->font, view->text, PageBreaks{dc, EndPageOn, StartPageOn});
     ClosePrintJob(dc);
 }
 

@@ -1,6 +1,7 @@
 // The printed lesson's page geometry and its page loop.
 #include "export/print_pages.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -20,10 +21,74 @@ int32_t ClampMargin(int32_t thousandths) {
     return thousandths > kMaxPrintMargin ? kMaxPrintMargin : thousandths;
 }
 
-// A margin in device pixels, truncated.
+// A margin of at most kMaxPrintMargin in device pixels, truncated.
 int32_t MarginPixels(int32_t pixelsPerInch, int32_t thousandths) {
-    return static_cast<int32_t>(static_cast<int64_t>(pixelsPerInch) * ClampMargin(thousandths) / 1000);
+    return static_cast<int32_t>(static_cast<int64_t>(pixelsPerInch) * thousandths / 1000);
 }
+
+// Narrows the opposite margins `first` and `second` (0 to kMaxPrintMargin)
+// of a printable area `extent` pixels long until the body between them is
+// usable (see FitMargins).
+void FitPair(int32_t pixelsPerInch, int32_t extent, int32_t* first, int32_t* second) {
+    const int32_t least = std::min(extent, pixelsPerInch);
+    const auto fits = [&] {
+        return extent - MarginPixels(pixelsPerInch, *first) - MarginPixels(pixelsPerInch, *second) >= least;
+    };
+    int32_t* wider = *first >= *second ? first : second;
+    int32_t* narrower = wider == first ? second : first;
+    for (int32_t* margin : {wider, narrower}) {
+        if (fits()) return;
+        *margin = std::min(*margin, kDefaultPrintMargin);
+    }
+    if (!fits()) *first = *second = 0;
+}
+
+// The printer as the print view draws on it: the printer itself, except
+// that a font left to the mapper's default height (the regular style when
+// the reader chose no size) is asked for at kDefaultPrintPoints, the size the
+// mapper's default has on the screen.
+struct Paper {
+    DrawingSurface* printer;
+};
+
+DrawingSurface* PrinterOf(void* handle) { return static_cast<Paper*>(handle)->printer; }
+const SurfaceOps& Ops(void* handle) { return *PrinterOf(handle)->ops; }
+void* Device(void* handle) { return PrinterOf(handle)->handle; }
+
+const SurfaceOps kPaperOps = {
+    [](void* h) { return Ops(h).pixelsPerInchY(Device(h)); },
+    [](void* h, const char16_t* faceName, int32_t height, int32_t weight) {
+        if (height == 0) height = FontHeightForPoints(kDefaultPrintPoints, Ops(h).pixelsPerInchY(Device(h)));
+        return Ops(h).createFont(Device(h), faceName, height, weight);
+    },
+    [](void* h, SurfaceFont* font) { Ops(h).deleteFont(Device(h), font); },
+    [](void* h, SurfaceFont* font) { return Ops(h).selectFont(Device(h), font); },
+    [](void* h) { return Ops(h).metrics(Device(h)); },
+    [](void* h, const char16_t* text, int32_t count, int32_t maxExtent) {
+        return Ops(h).fitText(Device(h), text, count, maxExtent);
+    },
+    [](void* h, const char16_t* text, int32_t count, int32_t* width, int32_t* height) {
+        Ops(h).measureText(Device(h), text, count, width, height);
+    },
+    [](void* h, const char16_t* text, int32_t count, int32_t x, int32_t y, int32_t w, int32_t height) {
+        return Ops(h).drawText(Device(h), text, count, x, y, w, height);
+    },
+    [](void* h) { return Ops(h).textColour(Device(h)); },
+    [](void* h, uint32_t colour) { return Ops(h).setTextColour(Device(h), colour); },
+    [](void* h, uint32_t colour) { return Ops(h).setBackColour(Device(h), colour); },
+    [](void* h, int32_t left, int32_t top, int32_t width, int32_t height, int brush) {
+        Ops(h).fillRect(Device(h), left, top, width, height, brush);
+    },
+    [](void* h, int32_t left, int32_t top, int32_t right, int32_t bottom, bool inverse) {
+        Ops(h).drawBox(Device(h), left, top, right, bottom, inverse);
+    },
+    [](void* h, int32_t left, int32_t top, int32_t right, int32_t height) {
+        Ops(h).drawRule(Device(h), left, top, right, height);
+    },
+    [](void* h, int32_t left, int32_t top, int32_t width, int32_t height, uint32_t colour) {
+        Ops(h).fillColour(Device(h), left, top, width, height, colour);
+    },
+};
 
 // The cell height of the small print on the view's surface.
 int32_t BandHeight(TextView* view) {
@@ -58,7 +123,16 @@ void DrawBands(TextView* view, const PageGeometry& page, int32_t number) {
 
 }  // namespace
 
-ViewFrame PageBody(const PrintableArea& area, const PrintMargins& margins) {
+PrintMargins FitMargins(const PrintableArea& area, const PrintMargins& margins) {
+    PrintMargins fitted{ClampMargin(margins.left), ClampMargin(margins.top), ClampMargin(margins.right),
+                        ClampMargin(margins.bottom)};
+    FitPair(area.pixelsPerInchX, area.width, &fitted.left, &fitted.right);
+    FitPair(area.pixelsPerInchY, area.height, &fitted.top, &fitted.bottom);
+    return fitted;
+}
+
+ViewFrame PageBody(const PrintableArea& area, const PrintMargins& requested) {
+    const PrintMargins margins = FitMargins(area, requested);
     ViewFrame body{};
     body.left = MarginPixels(area.pixelsPerInchX, margins.left);
     body.top = MarginPixels(area.pixelsPerInchY, margins.top);
@@ -81,9 +155,9 @@ int32_t PrintPages(DrawingSurface* surface, const PrintableArea& area, const Pri
                    const FontSettings& font, char* text, const PageBreaks& breaks) {
     const ViewFrame body = PageBody(area, margins);
     const EdgeRect rect{body.left, body.top, body.left + body.width, body.top + body.height};
-    FontSettings printFont = font;
-    if (printFont.FontSize == 0) printFont.FontSize = kDefaultPrintPoints;
-    TextView* view = CreateTextView(surface, &rect, &printFont, 0);
+    Paper paper{surface};
+    DrawingSurface paperSurface{&kPaperOps, &paper, surface->dpi, surface->colours};
+    TextView* view = CreateTextView(&paperSurface, &rect, &font, 0);
     if (view == nullptr) return 0;
     // A text that cannot be laid out has no lines, and then no page prints.
     LayoutText(view, text, false);

@@ -21,9 +21,14 @@ struct PrintableArea {
 };
 
 // The regular size of a reader who never chose one (FontSize 0). On the
-// screen 0 asks the font mapper for its default height, which is a number of
-// device pixels: on a printer a few points, too small to read.
+// screen 0 leaves the regular style to the font mapper's default height,
+// about 12 points there but a number of device pixels on paper, a few points
+// at a printer's resolution. The large and small styles have sizes of their
+// own for 0, the same on paper as on the screen.
 constexpr int32_t kDefaultPrintPoints = 12;
+
+// The margin every side has until the reader sets one: an inch.
+constexpr int32_t kDefaultPrintMargin = 1000;
 
 // Margins beyond this many thousandths of an inch (a thousand inches) count
 // as this many, and negative ones as 0: no page is that large, and nothing
@@ -37,7 +42,15 @@ struct PageGeometry {
     ViewFrame text;    // between the bands, 5 pixels clear of each
 };
 
-// The body in device pixels; every division truncates.
+// Margins that leave a usable body: at least an inch each way, or the whole
+// printable area where it is smaller. A pair of opposite margins that leaves
+// less gives way as little as it can: its wider margin narrows to an inch,
+// then the other; when even an inch each leaves too little, both become 0.
+// Margins that leave room are kept as they are (negative ones count as 0).
+PrintMargins FitMargins(const PrintableArea& area, const PrintMargins& margins);
+
+// The body in device pixels, inside the fitted margins; every division
+// truncates.
 ViewFrame PageBody(const PrintableArea& area, const PrintMargins& margins);
 // The bands and the text area of `body` for bands `bandHeight` pixels high.
 PageGeometry PageLayout(const ViewFrame& body, int32_t bandHeight);
@@ -54,8 +67,9 @@ struct PageBreaks {
     bool (*startPage)(void* handle);
 };
 
-// Prints `text` (borrowed, never changed or released) in `font` (FontSize 0:
-// kDefaultPrintPoints) on `surface`, whose first page has been started: lays
+// Prints `text` (borrowed, never changed or released) in `font` on
+// `surface`, whose first page has been started (FontSize 0: every style at
+// the size the screen gives it, the regular one at kDefaultPrintPoints): lays
 // it out for the body's width with the surface's fonts, then paints as many
 // whole lines as fit the text area of each page, with the header, the footer
 // and " Page n" in the small print.

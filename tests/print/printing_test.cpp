@@ -2,7 +2,8 @@
 // queue (scripts/print-tests.sh), and the PDF is read back with the host's
 // tools: the pages, the header, the footer, the page numbers, the lesson's
 // words and where the text begins; the margins and printer set-up kept in
-// the settings; damaged settings; the pane as it was before.
+// the settings; damaged settings and margins wider than the paper; the pane
+// as it was before.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -28,6 +29,14 @@ std::vector<uint8_t> StoredSetup() {
     std::vector<uint8_t> bytes(size);
     RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"DevMode", RRF_RT_REG_BINARY, nullptr, bytes.data(), &size);
     return bytes;
+}
+
+// The stored full name of the set-up's printer; empty when there is none.
+std::wstring StoredPrinterName() {
+    wchar_t name[256] = {};
+    DWORD size = sizeof name;
+    RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"PrinterName", RRF_RT_REG_SZ, nullptr, name, &size);
+    return name;
 }
 
 // The printer and orientation of the stored set-up, once it is whole.
@@ -159,6 +168,8 @@ TEST_F(Printing, ShortLessonPrintsOnePageWithInchMarginsThatAreThenKept) {
     EXPECT_NEAR(TextLeftEdge(pdf), ExpectedLeftEdge(1000), 1.0);
     for (const wchar_t* name : kMarginNames) EXPECT_EQ(StoredOr(name, 0), 1000u) << name;
     EXPECT_EQ(StoredPrinter(), L"VaridelPDF");
+    // Beside it the name the dialog returned with it.
+    EXPECT_EQ(StoredPrinterName(), L"VaridelPDF");
     EXPECT_EQ(CloseApp(app), 0u);
 }
 
@@ -265,6 +276,24 @@ TEST_F(Printing, DamagedStoredPrinterSetUpStillOffersTheDefaultPrinter) {
         EXPECT_EQ(StoredPrinter(), L"VaridelPDF") << c.what;
         EXPECT_EQ(CloseApp(app), 0u) << c.what;
     }
+}
+
+TEST_F(Printing, MarginsWiderThanThePaperGiveWayToInchesWhichAreThenKept) {
+    const BookLesson lesson = ShortestLesson();
+    ShowLesson(lesson);
+    for (const wchar_t* name : kMarginNames) PutSetting(name, 12345);
+    RunningApp app = StartApp();
+    ASSERT_NE(app.window, nullptr);
+    HWND dialog = OpenPageSetup(app);
+    ASSERT_NE(dialog, nullptr);
+    ClosePageSetup(app, dialog, IDOK);
+    const std::string pdf = TakePrintedPdf("margins-wider-than-the-paper");
+    ASSERT_FALSE(pdf.empty());
+    SavePagePictures(pdf, "margins-wider-than-the-paper");
+    EXPECT_EQ(CheckPrintedLesson(pdf, lesson), 1);
+    EXPECT_NEAR(TextLeftEdge(pdf), ExpectedLeftEdge(1000), 1.0);
+    for (const wchar_t* name : kMarginNames) EXPECT_EQ(StoredOr(name, 0), 1000u) << name;
+    EXPECT_EQ(CloseApp(app), 0u);
 }
 
 TEST_F(Printing, LongLessonInALargerFontPrintsNumberedPagesAndLeavesThePaneAsItWas) {

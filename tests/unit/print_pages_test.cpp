@@ -2,6 +2,7 @@
 // page loop's lines, bands, page numbers and page breaks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -77,33 +78,72 @@ std::vector<std::string> TextsOf(const std::vector<DrawCall>& calls) {
     return texts;
 }
 
-TEST(PageGeometry, BodyLiesInsideTheMarginsInDevicePixels) {
+std::vector<int32_t> Edges(const ViewFrame& f) { return {f.left, f.top, f.width, f.height}; }
+std::vector<int32_t> Sides(const PrintMargins& m) { return {m.left, m.top, m.right, m.bottom}; }
+
+TEST(PageGeometry, BodyLiesInsideTheMarginsInDevicePixelsAndMarginsWithoutRoomGiveWay) {
+    constexpr PrintableArea kLetterish{300, 300, 2400, 3300};  // 8 by 11 inches
+    constexpr PrintableArea kCard{100, 100, 150, 120};         // 1.5 by 1.2 inches
+    constexpr PrintableArea kStamp{300, 300, 200, 150};        // less than an inch each way
+    constexpr int32_t kHuge = 0x7FFFFFFF;
     struct Case {
         PrintableArea area;
         PrintMargins margins;
+        PrintMargins fitted;
         ViewFrame body;
     } const cases[] = {
-        {{600, 600, 4800, 6600}, kInch, {600, 600, 3600, 5400}},
-        {{300, 300, 2400, 3300}, kInch, {300, 300, 1800, 2700}},
-        {{300, 600, 2400, 6600}, {500, 250, 1500, 0}, {150, 150, 1800, 6450}},
-        {{300, 300, 2400, 3300}, {333, 1999, 0, 1}, {99, 599, 2301, 2701}},  // divisions truncate
-        // Negative margins count as none, huge ones as a thousand inches.
-        {{300, 300, 2400, 3300}, {-5, INT32_MIN, INT32_MAX, 0}, {0, 0, -297600, 3300}},
+        {{600, 600, 4800, 6600}, kInch, kInch, {600, 600, 3600, 5400}},
+        {kLetterish, kInch, kInch, {300, 300, 1800, 2700}},
+        {kLetterish, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 2400, 3300}},
+        {{300, 600, 2400, 6600}, {500, 250, 1500, 0}, {500, 250, 1500, 0}, {150, 150, 1800, 6450}},
+        // Divisions truncate.
+        {kLetterish, {333, 1999, 0, 1}, {333, 1999, 0, 1}, {99, 599, 2301, 2701}},
+        // Negative margins count as none.
+        {kLetterish, {-5, INT32_MIN, -1000, -1}, {0, 0, 0, 0}, {0, 0, 2400, 3300}},
+        // Wider than the page: each pair narrows to an inch.
+        {kLetterish, {12345, 12345, 12345, 12345}, kInch, {300, 300, 1800, 2700}},
+        {kLetterish, {kHuge, kHuge, kHuge, kHuge}, kInch, {300, 300, 1800, 2700}},
+        // Only the wider margin of a pair gives way when that is enough.
+        {kLetterish, {12345, 1000, 1500, 9500}, {1000, 1000, 1500, 1000}, {300, 300, 1650, 2700}},
+        // A body of just an inch is kept; a pixel less is not.
+        {kLetterish, {3500, 5000, 3500, 5000}, {3500, 5000, 3500, 5000}, {1050, 1500, 300, 300}},
+        {kLetterish, {3504, 0, 3500, 0}, {1000, 0, 3500, 0}, {300, 0, 1050, 3300}},
+        // On a page too small for an inch each side the margins go.
+        {kCard, kInch, {0, 0, 0, 0}, {0, 0, 150, 120}},
+        {kCard, {12345, 12345, 12345, 12345}, {0, 0, 0, 0}, {0, 0, 150, 120}},
+        {kCard, {500, 100, 0, 0}, {500, 100, 0, 0}, {50, 10, 100, 110}},
+        {kStamp, {10, 10, 0, 0}, {0, 0, 0, 0}, {0, 0, 200, 150}},
+        {kStamp, {1, 1, 0, 0}, {1, 1, 0, 0}, {0, 0, 200, 150}},
     };
     for (const Case& c : cases) {
-        const ViewFrame body = PageBody(c.area, c.margins);
-        EXPECT_EQ((std::vector<int32_t>{body.left, body.top, body.width, body.height}),
-                  (std::vector<int32_t>{c.body.left, c.body.top, c.body.width, c.body.height}))
-            << c.margins.left << " " << c.margins.top << " " << c.margins.right << " " << c.margins.bottom;
+        SCOPED_TRACE(testing::Message() << c.area.width << "x" << c.area.height << " margins " << c.margins.left
+                                        << " " << c.margins.top << " " << c.margins.right << " " << c.margins.bottom);
+        EXPECT_EQ(Sides(FitMargins(c.area, c.margins)), Sides(c.fitted));
+        EXPECT_EQ(Edges(PageBody(c.area, c.margins)), Edges(c.body));
+    }
+    // Whatever the margins, the body is at least an inch each way (the whole
+    // area when it is smaller), and the fitted margins are what it lies in.
+    const int32_t samples[] = {INT32_MIN, -1, 0, 1, 1000, 4000, 12345, kHuge};
+    for (const PrintableArea& area : {kLetterish, kCard, kStamp}) {
+        for (int32_t a : samples) {
+            for (int32_t b : samples) {
+                for (const PrintMargins& m : {PrintMargins{a, b, b, a}, PrintMargins{a, a, b, b}}) {
+                    const PrintMargins fitted = FitMargins(area, m);
+                    const ViewFrame body = PageBody(area, m);
+                    ASSERT_GE(body.width, std::min(area.width, area.pixelsPerInchX)) << a << " " << b;
+                    ASSERT_GE(body.height, std::min(area.height, area.pixelsPerInchY)) << a << " " << b;
+                    ASSERT_EQ(Edges(PageBody(area, fitted)), Edges(body)) << a << " " << b;
+                }
+            }
+        }
     }
 }
 
 TEST(PageGeometry, BandsAtTheBodysEdgesAndTheTextBetween) {
     const PageGeometry page = PageLayout({100, 200, 1000, 2000}, 30);
-    const auto edges = [](const ViewFrame& f) { return std::vector<int32_t>{f.left, f.top, f.width, f.height}; };
-    EXPECT_EQ(edges(page.header), (std::vector<int32_t>{100, 200, 1000, 30}));
-    EXPECT_EQ(edges(page.footer), (std::vector<int32_t>{100, 2170, 1000, 30}));
-    EXPECT_EQ(edges(page.text), (std::vector<int32_t>{100, 235, 1000, 1930}));
+    EXPECT_EQ(Edges(page.header), (std::vector<int32_t>{100, 200, 1000, 30}));
+    EXPECT_EQ(Edges(page.footer), (std::vector<int32_t>{100, 2170, 1000, 30}));
+    EXPECT_EQ(Edges(page.text), (std::vector<int32_t>{100, 235, 1000, 1930}));
 }
 
 TEST(PrintPages, ShortLessonIsOnePageInThePrintersFontsWithItsBands) {
@@ -211,23 +251,76 @@ TEST(PrintPages, RefusedPageEndsThePrintWithThePagesDone) {
 }
 
 TEST(PrintPages, NothingPrintsWithoutLinesOrRoomForOne) {
+    constexpr int32_t kHugePoints = 600;  // a line taller than the page
     struct Case {
         const char* what;
         char* text;
-        PrintMargins margins;
+        int32_t points;
     } const cases[] = {
-        {"no text", nullptr, kInch},
-        {"an empty first paragraph", LessonText{}.Para(0x01, 0, "").Build(), kInch},
-        {"margins that leave no room", LessonText{}.Para(0x01, 0, "Words").Build(), {1000, 4000, 1000, 5500}},
+        {"no text", nullptr, 0},
+        {"an empty first paragraph", LessonText{}.Para(0x01, 0, "").Build(), 0},
+        {"a line taller than the text area", LessonText{}.Para(0x01, 0, "Words").Build(), kHugePoints},
     };
     for (const Case& c : cases) {
         Printer printer;
-        EXPECT_EQ(printer.Print(kSmallPage, c.margins, 0, c.text), 0) << c.what;
+        printer.recorder.cellHeightByRequest[FontHeightForPoints(kHugePoints, 100)] = 830;
+        EXPECT_EQ(printer.Print(kSmallPage, kInch, c.points, c.text), 0) << c.what;
         EXPECT_TRUE(printer.recorder.texts().empty()) << c.what;
         EXPECT_TRUE(printer.pageEnds.empty()) << c.what;
         EXPECT_EQ(printer.starts, 0) << c.what;
         EXPECT_EQ(printer.recorder.liveFonts(), 0) << c.what;
         free(c.text);
+    }
+}
+
+TEST(PrintPages, MarginsWiderThanThePageStillPrintTheLesson) {
+    for (const PrintMargins& margins : {PrintMargins{12345, 12345, 12345, 12345},
+                                        PrintMargins{0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF}}) {
+        Printer printer;
+        char* text = LessonText{}.Para(0x01, 0, "A short lesson").Build();
+        const int32_t pages = printer.Print(kSmallPage, margins, 0, text);
+        free(text);
+        ASSERT_EQ(pages, 1) << margins.left;
+        // In the body of inch margins, which is what they give way to.
+        const std::vector<DrawCall> page = printer.Page(1);
+        ASSERT_EQ(TextsOf(page), (std::vector<std::string>{"A short lesson", kPageFooter, " Page 1", "BS\"D"}));
+        EXPECT_EQ((std::vector<int32_t>{page[3].x, page[3].y}), (std::vector<int32_t>{100, 100}));
+    }
+}
+
+// Every style prints at the size the screen gives it: with no size chosen
+// the regular style at 12 points (the mapper's default on the screen, where
+// on paper it would be a few device pixels), the large and the small style
+// at their own 20 and 14; a chosen size scales them all. The bands stay 8.
+TEST(PrintPages, EachStylePrintsAtItsScreenSize) {
+    struct Case {
+        int32_t points;
+        int32_t regular, large, small;
+    } const cases[] = {
+        {0, 12, 20, 14},
+        {12, 12, 15, 9},
+        {16, 16, 20, 12},
+        {24, 24, 30, 18},
+    };
+    for (const Case& c : cases) {
+        Printer printer;
+        char* text = LessonText{}
+                         .Para(0x0C, 0, "Heading")
+                         .Para(0x01, 0, "Body text")
+                         .Para(0x02, 0, "Small text")
+                         .Para(0x09, 0, "Bold body")
+                         .Build();
+        constexpr PrintableArea kPage{300, 300, 2550, 3300};
+        ASSERT_EQ(printer.Print(kPage, kInch, c.points, text), 1) << c.points;
+        free(text);
+        const std::vector<DrawCall> page = printer.Page(1);
+        ASSERT_EQ(TextsOf(page), (std::vector<std::string>{"Heading", "Body text", "Small text", "Bold body",
+                                                           kPageFooter, " Page 1", "BS\"D"}));
+        const std::vector<int32_t> points{c.large, c.regular, c.small, c.regular, 8, 8, 8};
+        for (size_t i = 0; i < page.size(); ++i) {
+            EXPECT_EQ(printer.FontHeight(page[i]), FontHeightForPoints(points[i], 300))
+                << "chosen " << c.points << ": " << page[i].text;
+        }
     }
 }
 
