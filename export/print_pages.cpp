@@ -43,53 +43,6 @@ void FitPair(int32_t pixelsPerInch, int32_t extent, int32_t* first, int32_t* sec
     if (!fits()) *first = *second = 0;
 }
 
-// The printer as the print view draws on it: the printer itself, except
-// that a font left to the mapper's default height (the regular style when
-// the reader chose no size) is asked for at kDefaultPrintPoints, the size the
-// mapper's default has on the screen.
-struct Paper {
-    DrawingSurface* printer;
-};
-
-DrawingSurface* PrinterOf(void* handle) { return static_cast<Paper*>(handle)->printer; }
-const SurfaceOps& Ops(void* handle) { return *PrinterOf(handle)->ops; }
-void* Device(void* handle) { return PrinterOf(handle)->handle; }
-
-const SurfaceOps kPaperOps = {
-    [](void* h) { return Ops(h).pixelsPerInchY(Device(h)); },
-    [](void* h, const char16_t* faceName, int32_t height, int32_t weight) {
-        if (height == 0) height = FontHeightForPoints(kDefaultPrintPoints, Ops(h).pixelsPerInchY(Device(h)));
-        return Ops(h).createFont(Device(h), faceName, height, weight);
-    },
-    [](void* h, SurfaceFont* font) { Ops(h).deleteFont(Device(h), font); },
-    [](void* h, SurfaceFont* font) { return Ops(h).selectFont(Device(h), font); },
-    [](void* h) { return Ops(h).metrics(Device(h)); },
-    [](void* h, const char16_t* text, int32_t count, int32_t maxExtent) {
-        return Ops(h).fitText(Device(h), text, count, maxExtent);
-    },
-    [](void* h, const char16_t* text, int32_t count, int32_t* width, int32_t* height) {
-        Ops(h).measureText(Device(h), text, count, width, height);
-    },
-    [](void* h, const char16_t* text, int32_t count, int32_t x, int32_t y, int32_t w, int32_t height) {
-        return Ops(h).drawText(Device(h), text, count, x, y, w, height);
-    },
-    [](void* h) { return Ops(h).textColour(Device(h)); },
-    [](void* h, uint32_t colour) { return Ops(h).setTextColour(Device(h), colour); },
-    [](void* h, uint32_t colour) { return Ops(h).setBackColour(Device(h), colour); },
-    [](void* h, int32_t left, int32_t top, int32_t width, int32_t height, int brush) {
-        Ops(h).fillRect(Device(h), left, top, width, height, brush);
-    },
-    [](void* h, int32_t left, int32_t top, int32_t right, int32_t bottom, bool inverse) {
-        Ops(h).drawBox(Device(h), left, top, right, bottom, inverse);
-    },
-    [](void* h, int32_t left, int32_t top, int32_t right, int32_t height) {
-        Ops(h).drawRule(Device(h), left, top, right, height);
-    },
-    [](void* h, int32_t left, int32_t top, int32_t width, int32_t height, uint32_t colour) {
-        Ops(h).fillColour(Device(h), left, top, width, height, colour);
-    },
-};
-
 // The cell height of the small print on the view's surface.
 int32_t BandHeight(TextView* view) {
     DrawingSurface* dc = view->dc;
@@ -155,9 +108,11 @@ int32_t PrintPages(DrawingSurface* surface, const PrintableArea& area, const Pri
                    const FontSettings& font, char* text, const PageBreaks& breaks) {
     const ViewFrame body = PageBody(area, margins);
     const EdgeRect rect{body.left, body.top, body.left + body.width, body.top + body.height};
-    Paper paper{surface};
-    DrawingSurface paperSurface{&kPaperOps, &paper, surface->dpi, surface->colours};
-    TextView* view = CreateTextView(&paperSurface, &rect, &font, 0);
+    // On paper the mapper's default height is a few points: the regular
+    // style of a reader who chose no size prints at the screen's size.
+    DrawingSurface paper = *surface;
+    paper.defaultPoints = kDefaultPrintPoints;
+    TextView* view = CreateTextView(&paper, &rect, &font, 0);
     if (view == nullptr) return 0;
     // A text that cannot be laid out has no lines, and then no page prints.
     LayoutText(view, text, false);

@@ -76,6 +76,9 @@ struct DrawingSurface {
     // own resolution and sizes stay as given.
     int32_t dpi;
     const Palette* palette = nullptr;  // none: the light palette (paper, tests)
+    // The point size a font of no chosen size takes; 0: the mapper's
+    // default height (scaled on a screen above 96 pixels per inch).
+    int32_t defaultPoints = 0;
 };
 
 // The palette a surface draws with (none: the light one), the colour of a

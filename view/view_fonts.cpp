@@ -11,10 +11,12 @@ constexpr int32_t kDefaultLargePoints = 20;
 constexpr int32_t kDefaultSmallPoints = 14;
 constexpr int32_t kSmallPrintPoints = 8;
 
-// Height for a font the mapper is left to size. The mapper's default does
-// not follow the resolution, so on a screen above 96 pixels per inch it is
-// measured and asked for scaled; elsewhere it stays the mapper's (0).
+// Height for a font the mapper is left to size: the surface's default points
+// when it has them (paper). The mapper's default does not follow the
+// resolution, so on a screen above 96 pixels per inch it is measured and
+// asked for scaled; elsewhere it stays the mapper's (0).
 int32_t DefaultHeight(DrawingSurface* dc, const char16_t* faceName, int32_t weight) {
+    if (dc->defaultPoints != 0) return FontHeightForPoints(dc->defaultPoints, SurfaceFontDpi(dc));
     if (dc->dpi <= kBaseDpi) return 0;
     SurfaceFont* font = dc->ops->createFont(dc->handle, faceName, 0, weight);
     if (font == nullptr) return 0;
