@@ -11,7 +11,8 @@ if(MINGW)
   set(link_unicode -municode)
 endif()
 
-list(FILTER VARIDEL_WIN32_SOURCES EXCLUDE REGEX "winmain_win32\\.cpp$")
+# The exe's own files, which the tests do not link.
+list(FILTER VARIDEL_WIN32_SOURCES EXCLUDE REGEX "(winmain|terminate_handler)_win32\\.cpp$")
 add_library(varidel STATIC ${VARIDEL_CORE_SOURCES} ${VARIDEL_WIN32_SOURCES})
 target_include_directories(varidel PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(varidel PUBLIC UNICODE _UNICODE)
@@ -40,6 +41,12 @@ set_source_files_properties(resources/varidel.rc PROPERTIES
 if(MSVC)
   # The resource script embeds the program's own manifest.
   target_link_options(Varidel PRIVATE /MANIFEST:NO)
+endif()
+if(MINGW)
+  # GCC's runtime as the exe needs it: a terminate handler without the
+  # demangler, and no data that nothing refers to.
+  target_sources(Varidel PRIVATE app/terminate_handler_win32.cpp)
+  target_link_options(Varidel PRIVATE -Wl,--gc-sections)
 endif()
 include(cmake/resources.cmake OPTIONAL)
 
