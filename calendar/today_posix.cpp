@@ -1,4 +1,5 @@
-// Today's civil date from the C library's local time (native build).
+// Today's civil date from the C library's local time (native build, and the
+// book tool wherever it is built).
 //
 // VARIDEL_TODAY=YYYY-MM-DD, when set to a real date, stands in for the clock:
 // tests that compare two readings of "today" set it so that a run across
@@ -31,6 +32,10 @@ GregorianDate TodayGregorian() {
     if (fixed.set) return fixed.date;
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);  // the same call by its Windows name, arguments swapped
+#else
     localtime_r(&now, &local);
+#endif
     return {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
 }

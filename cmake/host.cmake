@@ -16,18 +16,20 @@ if(VARIDEL_FUZZ)
 endif()
 
 varidel_find_gtest()
-include(GoogleTest)
+if(VARIDEL_HAVE_GTEST)
+  include(GoogleTest)
 
-file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
-list(REMOVE_ITEM unit_sources ${CMAKE_SOURCE_DIR}/tests/unit/recording_surface.cpp)
-add_executable(unit_tests ${unit_sources})
-target_link_libraries(unit_tests PRIVATE varidel_test_surface GTest::gtest_main)
-target_compile_definitions(unit_tests PRIVATE
-  VARIDEL_BOOK_TOOL="$<TARGET_FILE:varidel-book>"
-  VARIDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-add_dependencies(unit_tests varidel-book)
-# A fixed today: tests that read the clock twice cannot straddle midnight.
-gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT VARIDEL_TODAY=2027-03-20)
+  file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+  list(REMOVE_ITEM unit_sources ${CMAKE_SOURCE_DIR}/tests/unit/recording_surface.cpp)
+  add_executable(unit_tests ${unit_sources})
+  target_link_libraries(unit_tests PRIVATE varidel_test_surface GTest::gtest_main)
+  target_compile_definitions(unit_tests PRIVATE
+    VARIDEL_BOOK_TOOL="$<TARGET_FILE:varidel-book>"
+    VARIDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  add_dependencies(unit_tests varidel-book)
+  # A fixed today: tests that read the clock twice cannot straddle midnight.
+  gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT VARIDEL_TODAY=2027-03-20)
+endif()
 
 find_package(benchmark QUIET)
 file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)

@@ -1,15 +1,16 @@
 # The book inside Varidel.exe: varidel-book compiles resources/book into the
 # fourteen lesson containers, which a generated resource script embeds as
-# RT_RCDATA 1001..1014. A cross build runs the host's varidel-book (given as
-# VARIDEL_BOOK_TOOL); a native Windows build makes its own.
+# RT_RCDATA 1001..1014. A build given VARIDEL_BOOK_TOOL (the win64 preset passes
+# the host's) runs that one; any other makes its own, which a cross build runs
+# through its CMAKE_CROSSCOMPILING_EMULATOR.
 file(GLOB book_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/book/*.txt)
 
-if(CMAKE_CROSSCOMPILING)
-  if(NOT VARIDEL_BOOK_TOOL)
-    message(FATAL_ERROR "Cross builds need VARIDEL_BOOK_TOOL: a varidel-book built for this machine "
-                        "(the win64 preset passes build/host/varidel-book; `make win64` builds it first)")
-  endif()
+if(VARIDEL_BOOK_TOOL)
   set(book_tool ${VARIDEL_BOOK_TOOL})
+elseif(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+  message(FATAL_ERROR "This cross build cannot run a varidel-book of its own: give it VARIDEL_BOOK_TOOL, "
+                      "a varidel-book built for this machine (the win64 preset passes build/host/varidel-book; "
+                      "`make win64` builds it first), or a CMAKE_CROSSCOMPILING_EMULATOR")
 else()
   include(cmake/book_tool.cmake)
   set(book_tool varidel-book)
