@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "platform/wide_text_win32.h"
 
 INT_PTR RunDialog(HWND owner, int id, DLGPROC procedure, LPARAM parameter) {
     return DialogBoxParamW(g_app.instance, MAKEINTRESOURCEW(id), owner, procedure, parameter);
@@ -14,7 +15,7 @@ int ShowMessage(HWND owner, const wchar_t* text, const wchar_t* caption, UINT st
 }
 
 void ShowCoreMessageBox(const char* text, MessageOwner owner) {
-    std::wstring wide;
-    for (const char* p = text; *p != '\0'; ++p) wide += static_cast<wchar_t>(static_cast<unsigned char>(*p));
-    ShowMessage(owner == MessageOwner::MainWindow ? g_app.mainWindow : nullptr, wide.c_str(), nullptr, MB_OK);
+    std::u16string wide;
+    for (const char* p = text; *p != '\0'; ++p) wide += static_cast<char16_t>(static_cast<unsigned char>(*p));
+    ShowMessage(owner == MessageOwner::MainWindow ? g_app.mainWindow : nullptr, Wide(wide.c_str()), nullptr, MB_OK);
 }

@@ -2,7 +2,6 @@
 // dialog's device context, and each step restores what it selected.
 #include "dialogs/calendar_paint.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "calendar/decimal_text.h"
@@ -141,7 +140,9 @@ struct YearBox {
 
 YearBox MeasureYearBox(DrawingSurface* dc, int32_t year, int32_t clientWidth) {
     YearBox box{};
-    snprintf(box.text, sizeof box.text, " %d ", static_cast<int>(year));
+    char* end = WriteText(" ", box.text);
+    end = WriteText(" ", WriteDecimal(year, 1, end));
+    *end = '\0';
     box.count = Length(box.text);
     box.width = clientWidth;
     MeasureFit(dc, box.text, &box.width, &box.count);

@@ -2,9 +2,9 @@
 #include "export/print_pages.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include "calendar/decimal_text.h"
 #include "resources/publisher.h"
 #include "view/paint.h"
 #include "view/view_fonts.h"
@@ -65,8 +65,8 @@ void DrawInBand(DrawingSurface* dc, const char* text, const ViewFrame& band, boo
 
 void DrawBands(TextView* view, const PageGeometry& page, int32_t number) {
     DrawingSurface* dc = view->dc;
-    char pageText[32];
-    snprintf(pageText, sizeof pageText, " Page %d", static_cast<int>(number));
+    char pageText[8 + kMaxDecimalLength];
+    *WriteDecimal(number, 1, WriteText(" Page ", pageText)) = '\0';
     SurfaceFont* previous = SelectStyleFont(view, kKeySmallPrint);
     DrawInBand(dc, kPageFooter, page.footer, false);
     DrawInBand(dc, pageText, page.footer, true);

@@ -7,6 +7,7 @@
 #include "lessons/lesson_container.h"
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_text.h"
+#include "lessons/lesson_utf8.h"
 
 namespace {
 

@@ -1,10 +1,27 @@
 // Messages of the portable code, through the platform's hook.
 #include "lessons/core_message.h"
 
+#include <cstdlib>
+#include <cstring>
+
 namespace {
 
 CoreMessageHook g_hook = nullptr;
-std::string g_kept;
+char* g_kept = nullptr;  // zero-terminated; null: none kept
+size_t g_keptLength = 0;
+
+// Appends the message and a line feed; a message memory cannot be had for
+// is not kept.
+void Keep(const char* text) {
+    const size_t length = strlen(text);
+    char* kept = static_cast<char*>(realloc(g_kept, g_keptLength + length + 2));
+    if (kept == nullptr) return;
+    memcpy(kept + g_keptLength, text, length);
+    g_keptLength += length;
+    kept[g_keptLength++] = '\n';
+    kept[g_keptLength] = '\0';
+    g_kept = kept;
+}
 
 }  // namespace
 
@@ -15,12 +32,13 @@ void ShowCoreMessage(const char* text, MessageOwner owner) {
         g_hook(text, owner);
         return;
     }
-    g_kept += text;
-    g_kept += '\n';
+    Keep(text);
 }
 
-std::string TakeCoreMessages() {
-    std::string messages;
-    messages.swap(g_kept);
-    return messages;
+const char* KeptCoreMessages() { return g_kept != nullptr ? g_kept : ""; }
+
+void ClearKeptCoreMessages() {
+    free(g_kept);
+    g_kept = nullptr;
+    g_keptLength = 0;
 }

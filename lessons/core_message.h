@@ -17,6 +17,16 @@ void SetCoreMessageHook(CoreMessageHook hook);
 
 void ShowCoreMessage(const char* text, MessageOwner owner);
 
+// The messages kept so far, each followed by a line feed; and their end.
+// (Kept in a plain buffer: the program, which keeps none, carries no string
+// class for them.)
+const char* KeptCoreMessages();
+void ClearKeptCoreMessages();
+
 // The messages kept since the last call, each followed by a line feed; the
 // kept messages are cleared.
-std::string TakeCoreMessages();
+inline std::string TakeCoreMessages() {
+    std::string messages = KeptCoreMessages();
+    ClearKeptCoreMessages();
+    return messages;
+}

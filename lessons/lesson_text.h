@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // Style byte.
@@ -65,6 +64,3 @@ struct LessonParagraph {
 // The paragraphs of the `size` bytes at `text` up to its end marker. Returns
 // the offset just past the end marker, or 0 when the bytes end before one.
 size_t SplitLessonText(const uint8_t* text, size_t size, std::vector<LessonParagraph>* paragraphs);
-
-// Appends lesson bytes as UTF-8: byte b is the character U+00bb.
-void AppendLatin1AsUtf8(std::string* out, const uint8_t* bytes, size_t count);

@@ -14,6 +14,7 @@
 #include "lessons/core_message.h"
 #include "lessons/lesson_container.h"
 #include "lessons/lesson_text.h"
+#include "lessons/lesson_utf8.h"
 #include "tools/book_commands.h"
 #include "tools/book_tool.h"
 #include "tools/lesson_keys_argument.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lessons/lesson_text.h"
+#include "lessons/lesson_utf8.h"
 
 namespace {
 
