@@ -33,7 +33,16 @@ void OpenCalendar(HWND window) {
     if (calendar.result != 0 && calendar.result != g_app.Day) GoToDay(window, calendar.result);
 }
 
-void ShowAboutBox(HWND window) { RunDialog(window, IDD_ABOUT, AboutDialogProc, 0); }
+// F1 in any window of the program asks the main window for the About box,
+// F1 in the box itself too and in a dialog that the box leaves enabled
+// behind it: the box already open is the answer.
+void ShowAboutBox(HWND window) {
+    static bool open = false;
+    if (open) return;
+    open = true;
+    RunDialog(window, IDD_ABOUT, AboutDialogProc, 0);
+    open = false;
+}
 
 int DispatchCommand(HWND window, unsigned command) {
     switch (command) {

@@ -10,5 +10,5 @@ int DispatchCommand(HWND window, unsigned command);
 // The calendar: the day picked, when it is another day, is shown.
 void OpenCalendar(HWND window);
 
-// The About box, owned by `window`.
+// The About box, owned by `window`; nothing while one is open.
 void ShowAboutBox(HWND window);
