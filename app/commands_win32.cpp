@@ -48,7 +48,16 @@ void ZoomByStep(HWND window, int step) {
     ZoomReadingFont(window, ZoomedFontSize(size, step, size != 0 ? 0 : DefaultReadingPoints()));
 }
 
-void ShowAboutBox(HWND window) { RunDialog(window, IDD_ABOUT, AboutDialogProc, 0); }
+// F1 in any window of the program asks the main window for the About box,
+// F1 in the box itself too and in a dialog that the box leaves enabled
+// behind it: the box already open is the answer.
+void ShowAboutBox(HWND window) {
+    static bool open = false;
+    if (open) return;
+    open = true;
+    RunDialog(window, IDD_ABOUT, AboutDialogProc, 0);
+    open = false;
+}
 
 int DispatchCommand(HWND window, unsigned command) {
     switch (command) {

@@ -14,5 +14,5 @@ void OpenCalendar(HWND window);
 // chooser's sizes.
 void ZoomByStep(HWND window, int step);
 
-// The About box, owned by `window`.
+// The About box, owned by `window`; nothing while one is open.
 void ShowAboutBox(HWND window);

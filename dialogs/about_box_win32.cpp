@@ -3,6 +3,8 @@
 // hand cursor over it.
 #include "dialogs/about_box_win32.h"
 
+#include <new>
+
 #include "dialogs/update_check_win32.h"
 #include "resource_ids.h"
 #include "resources/publisher.h"
@@ -19,23 +21,25 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 // 200 percent.
 constexpr int kPictureIds[kDrawnScales] = {IDB_ABOUT, IDB_ABOUT_150, IDB_ABOUT_200};
 
-// One box at a time: the link font it made, the link button's own procedure
-// and the picture it loaded for its resolution (none at 100 percent, where
-// the template's stands).
+// The box's own record, made when it opens and released with its window:
+// the link font it made and the link button's own procedure.
 struct AboutBoxState {
     HFONT linkFont;
     WNDPROC buttonProc;
-    HBITMAP picture;
 };
 
-AboutBoxState g_aboutBox;
+AboutBoxState* StateOf(HWND dialog) {
+    return reinterpret_cast<AboutBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
 
+// The button is subclassed only once its box has a record, and it is gone
+// before the record is.
 LRESULT CALLBACK LinkButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETCURSOR) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
     }
-    return CallWindowProcW(g_aboutBox.buttonProc, button, message, wParam, lParam);
+    return CallWindowProcW(StateOf(GetParent(button))->buttonProc, button, message, wParam, lParam);
 }
 
 // A bold underlined copy of the font `font`, or null.
@@ -49,17 +53,17 @@ HFONT CreateLinkFont(HFONT font) {
 
 // The link takes the link font and the size of its text in it. Without that
 // font it keeps the dialog's font and the template's size.
-void PrepareLink(HWND dialog) {
+void PrepareLink(HWND dialog, AboutBoxState* state) {
     HWND link = GetDlgItem(dialog, IDC_ABOUT_LINK);
-    g_aboutBox.buttonProc = reinterpret_cast<WNDPROC>(
+    state->buttonProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkButtonProc)));
-    g_aboutBox.linkFont = CreateLinkFont(reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)));
-    if (g_aboutBox.linkFont == nullptr) return;
-    SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(g_aboutBox.linkFont), TRUE);
+    state->linkFont = CreateLinkFont(reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)));
+    if (state->linkFont == nullptr) return;
+    SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(state->linkFont), TRUE);
     wchar_t text[kLinkTextUnits];
     const int length = GetWindowTextW(link, text, kLinkTextUnits);
     HDC dc = GetDC(link);
-    HGDIOBJ previous = SelectObject(dc, g_aboutBox.linkFont);
+    HGDIOBJ previous = SelectObject(dc, state->linkFont);
     SIZE extent{};
     GetTextExtentPoint32W(dc, text, length, &extent);
     SelectObject(dc, previous);
@@ -78,49 +82,70 @@ HWND PictureControl(HWND dialog) {
 }
 
 // Above 100 percent the picture drawn nearest the box's scale takes the
-// place of the template's, which the box then deletes; the box deletes its
-// own when it closes.
+// place of the template's. The control hands back the picture it showed,
+// which is then the box's to delete.
 void ScalePicture(HWND dialog) {
     const int scale = NearestDrawnScale(WindowDpi(dialog));
     HWND picture = PictureControl(dialog);
     if (scale == 0 || picture == nullptr) return;
     HINSTANCE module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-    g_aboutBox.picture = static_cast<HBITMAP>(
+    HBITMAP scaled = static_cast<HBITMAP>(
         LoadImageW(module, MAKEINTRESOURCEW(kPictureIds[scale]), IMAGE_BITMAP, 0, 0, 0));
-    if (g_aboutBox.picture == nullptr) return;
-    const LRESULT previous =
-        SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(g_aboutBox.picture));
+    if (scaled == nullptr) return;
+    const LRESULT previous = SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled));
     if (previous != 0) DeleteObject(reinterpret_cast<HBITMAP>(previous));
 }
 
-// However the box closes, the fonts and pictures it made go with it.
-void ReleaseAboutBox(HWND dialog) {
-    if (g_aboutBox.linkFont != nullptr) DeleteObject(g_aboutBox.linkFont);
-    g_aboutBox.linkFont = nullptr;
-    if (g_aboutBox.picture == nullptr) return;
-    if (HWND picture = PictureControl(dialog)) SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, 0);
-    DeleteObject(g_aboutBox.picture);
-    g_aboutBox.picture = nullptr;
+// The box opens with a record of its own; without one it closes at once.
+void OpenAboutBox(HWND dialog) {
+    AboutBoxState* state = new (std::nothrow) AboutBoxState{};
+    if (state == nullptr) {
+        EndDialog(dialog, -1);
+        return;
+    }
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+    PrepareLink(dialog, state);
+    ScalePicture(dialog);
 }
 
-// The same look whether pressed or focused, and no focus rectangle.
+// Whichever picture the control shows, the one it loaded from the template
+// itself or the scaled one, is taken out while the control is still there
+// and deleted: no static control is relied on to delete a picture when it
+// is destroyed (wine's delete none).
+void ReleasePicture(HWND dialog) {
+    HWND picture = PictureControl(dialog);
+    if (picture == nullptr) return;
+    const LRESULT shown = SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, 0);
+    if (shown != 0) DeleteObject(reinterpret_cast<HBITMAP>(shown));
+}
+
+// Last of all, once the link button is gone: its font and the record.
+void ReleaseAboutBox(HWND dialog) {
+    AboutBoxState* state = StateOf(dialog);
+    if (state == nullptr) return;
+    if (state->linkFont != nullptr) DeleteObject(state->linkFont);
+    SetWindowLongPtrW(dialog, DWLP_USER, 0);
+    delete state;
+}
+
+// The same look whether pressed or focused, and no focus rectangle. The
+// context goes back to the button as it came.
 void DrawLink(const DRAWITEMSTRUCT* item) {
     wchar_t text[kLinkTextUnits];
     const int length = GetWindowTextW(item->hwndItem, text, kLinkTextUnits);
-    SetTextColor(item->hDC, kLinkColour);
-    SetBkMode(item->hDC, TRANSPARENT);
+    const COLORREF colour = SetTextColor(item->hDC, kLinkColour);
+    const int mode = SetBkMode(item->hDC, TRANSPARENT);
     const int edge = SystemMetricForDpi(SM_CYEDGE, WindowDpi(item->hwndItem));
     ExtTextOutW(item->hDC, 0, edge, ETO_CLIPPED, &item->rcItem, text, static_cast<UINT>(length), nullptr);
+    SetBkMode(item->hDC, mode);
+    SetTextColor(item->hDC, colour);
 }
 
 }  // namespace
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        PrepareLink(dialog);
-        ScalePicture(dialog);
-        return FALSE;
+    case WM_INITDIALOG: OpenAboutBox(dialog); return FALSE;
     case WM_DRAWITEM: DrawLink(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -130,7 +155,10 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         case IDC_ABOUT_LINK: OpenUrl(GetDlgItem(dialog, IDC_ABOUT_LINK), L"" VARIDEL_PUBLISHER_ADDRESS); return FALSE;
         }
         return FALSE;
-    case WM_DESTROY: ReleaseAboutBox(dialog); return TRUE;
+    // While the controls are still there.
+    case WM_DESTROY: ReleasePicture(dialog); return FALSE;
+    // Unanswered, so that the dialog manager still releases what it made.
+    case WM_NCDESTROY: ReleaseAboutBox(dialog); return FALSE;
     }
     return FALSE;
 }
