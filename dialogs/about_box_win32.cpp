@@ -1,6 +1,7 @@
 // The About box and its link: an owner-drawn button that shows the
-// publisher's address in underlined bold blue, sized to its text, with the
-// hand cursor over it.
+// publisher's address in underlined bold blue (the palette's link colour),
+// sized to its text, with the hand cursor over it. In a palette of solid
+// colours the box takes its face and ink.
 #include "dialogs/about_box_win32.h"
 
 #include <new>
@@ -10,22 +11,24 @@
 #include "resources/publisher.h"
 #include "view/display_scale.h"
 #include "view/display_scale_win32.h"
+#include "view/screen_colours_win32.h"
 
 namespace {
 
 constexpr int kLinkTextUnits = 100;
 constexpr LONG kLinkWeight = 800;
-constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
 // The picture as drawn for each scale (view/display_scale.h): 100, 150 and
 // 200 percent.
 constexpr int kPictureIds[kDrawnScales] = {IDB_ABOUT, IDB_ABOUT_150, IDB_ABOUT_200};
 
 // The box's own record, made when it opens and released with its window:
-// the link font it made and the link button's own procedure.
+// the link font it made, the link button's own procedure and, in a palette
+// of solid colours, the brush of its face.
 struct AboutBoxState {
     HFONT linkFont;
     WNDPROC buttonProc;
+    HBRUSH face;
 };
 
 AboutBoxState* StateOf(HWND dialog) {
@@ -104,6 +107,8 @@ void OpenAboutBox(HWND dialog) {
         return;
     }
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+    const Palette& palette = ScreenPalette();
+    if (!palette.stockObjects) state->face = CreateSolidBrush(palette[ColourRole::Face]);
     PrepareLink(dialog, state);
     ScalePicture(dialog);
 }
@@ -124,6 +129,7 @@ void ReleaseAboutBox(HWND dialog) {
     AboutBoxState* state = StateOf(dialog);
     if (state == nullptr) return;
     if (state->linkFont != nullptr) DeleteObject(state->linkFont);
+    if (state->face != nullptr) DeleteObject(state->face);
     SetWindowLongPtrW(dialog, DWLP_USER, 0);
     delete state;
 }
@@ -133,12 +139,23 @@ void ReleaseAboutBox(HWND dialog) {
 void DrawLink(const DRAWITEMSTRUCT* item) {
     wchar_t text[kLinkTextUnits];
     const int length = GetWindowTextW(item->hwndItem, text, kLinkTextUnits);
-    const COLORREF colour = SetTextColor(item->hDC, kLinkColour);
+    const COLORREF colour = SetTextColor(item->hDC, ScreenPalette()[ColourRole::Link]);
     const int mode = SetBkMode(item->hDC, TRANSPARENT);
     const int edge = SystemMetricForDpi(SM_CYEDGE, WindowDpi(item->hwndItem));
     ExtTextOutW(item->hDC, 0, edge, ETO_CLIPPED, &item->rcItem, text, static_cast<UINT>(length), nullptr);
     SetBkMode(item->hDC, mode);
     SetTextColor(item->hDC, colour);
+}
+
+// WM_CTLCOLOR*: the box, its texts, its picture and its link on the face of
+// a palette of solid colours; otherwise the system's look.
+INT_PTR ColourControl(HWND dialog, HDC dc) {
+    const AboutBoxState* state = StateOf(dialog);
+    if (state == nullptr || state->face == nullptr) return FALSE;
+    const Palette& palette = ScreenPalette();
+    SetTextColor(dc, palette[ColourRole::Ink]);
+    SetBkColor(dc, palette[ColourRole::Face]);
+    return reinterpret_cast<INT_PTR>(state->face);
 }
 
 }  // namespace
@@ -147,6 +164,9 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_INITDIALOG: OpenAboutBox(dialog); return FALSE;
     case WM_DRAWITEM: DrawLink(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: return ColourControl(dialog, reinterpret_cast<HDC>(wParam));
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:

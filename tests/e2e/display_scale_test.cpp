@@ -192,7 +192,7 @@ uint32_t MostPixels(const std::vector<uint32_t>& pixels) {
     return most;
 }
 
-TEST_F(DisplayScale, TheDarkWindowItsTitleBoxAndItsCalendarAtTheScreensScale) {
+TEST_F(DisplayScale, TheDarkWindowItsTitleBoxCalendarAndAboutBoxAtTheScreensScale) {
     Shape(900, 700, 12);
     PutSetting(L"Theme", 2);
     PutSettingBytes(L"SearchString", REG_BINARY, {'C', 'h', 'a', 'n', 'u', 'k', 'a', 'h', 0});
@@ -204,6 +204,7 @@ TEST_F(DisplayScale, TheDarkWindowItsTitleBoxAndItsCalendarAtTheScreensScale) {
     ASSERT_TRUE(WaitUntilIdle(app));
     EXPECT_TRUE(SaveScreenshot(app.window, ShotName(dpi, L"dark_window")));
     ShootDialog(app, CMD_CALENDAR, L"Hebrew Calendar", ShotName(dpi, L"dark_calendar"));
+    ShootDialog(app, CMD_ABOUT, L"Varidel", ShotName(dpi, L"dark_about"));
     EXPECT_EQ(CloseApp(app), 0u);
 }
 
