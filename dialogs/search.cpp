@@ -23,11 +23,10 @@ bool InWalk(LessonKey key) {
 
 // The first match in another lesson on the walk from `shown`.
 SearchHit WalkOtherLessons(LessonKey shown, int32_t year, const SearchPhrase& phrase) {
-    int visited = 0;
-    for (LessonKey key = NextWalkKey(shown); key != shown && visited < kWalkKeys; key = NextWalkKey(key)) {
-        if (InWalk(key)) ++visited;
-        char* text = LoadLessonText(key, nullptr);
-        if (text == nullptr) continue;
+    LessonWalk walk = StartLessonWalk(shown);
+    LessonKey key = 0;
+    char* text = nullptr;
+    while (NextWalkLesson(&walk, &key, &text)) {
         const uint32_t offset = FindInLesson(text, 0, phrase);
         const AbsoluteDay day = offset != 0 ? DayForLessonKey(key, year) : 0;
         if (IsSupportedDay(day)) return {offset, text, key, day};
@@ -71,6 +70,24 @@ LessonKey NextWalkKey(LessonKey key) {
     if (LessonDay(next) <= 31) return next;
     const int month = LessonMonth(next);
     return MakeLessonKey(month > 13 ? 1 : month + 1, 1);
+}
+
+LessonWalk StartLessonWalk(LessonKey shown) { return {shown, shown, 0}; }
+
+bool NextWalkLesson(LessonWalk* walk, LessonKey* key, char** text) {
+    for (;;) {
+        walk->key = NextWalkKey(walk->key);
+        if (walk->key == walk->shown || walk->visited >= kWalkKeys) {
+            walk->visited = kWalkKeys;  // the turn stays ended
+            return false;
+        }
+        if (InWalk(walk->key)) ++walk->visited;
+        *text = LoadLessonText(walk->key, nullptr);
+        if (*text != nullptr) {
+            *key = walk->key;
+            return true;
+        }
+    }
 }
 
 SearchHit FindNextHit(const SearchPlace& place, const SearchPhrase& phrase) {
