@@ -55,6 +55,14 @@ LessonWalk StartLessonWalk(LessonKey shown);
 // of the turn.
 bool NextWalkLesson(LessonWalk* walk, LessonKey* key, char** text);
 
+// Every match in a lesson text, as Search Again meets them one after the
+// other: how many, and the offset of the first (0 when there is none).
+struct LessonMatches {
+    uint32_t first;
+    uint32_t count;
+};
+LessonMatches CountInLesson(const char* text, const SearchPhrase& phrase);
+
 // Where the search starts: the lesson shown. Its key is the one of the
 // text, which may be another day's entry (a match in 30 Adar I of a common
 // year is shown on 1 Nisan), and Search Again goes on from that entry even
