@@ -1,6 +1,8 @@
 // The Search and Search Again commands.
 #include "app/search_commands_win32.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "app/app_state.h"
@@ -10,7 +12,9 @@
 #include "app/reading_pane_win32.h"
 #include "dialogs/search.h"
 #include "dialogs/search_box.h"
+#include "dialogs/search_results.h"
 #include "dialogs/search_win32.h"
+#include "lessons/lesson_loader.h"
 #include "resource_ids.h"
 #include "view/paint.h"
 
@@ -47,11 +51,36 @@ void ShowMatch(uint32_t offset, size_t length) {
     DrawSearchContextBox(pane);
 }
 
+SearchPhrase KeptPhrase() { return {g_app.SearchString, (g_app.Flags & kFlagMatchCase) != 0}; }
+
+void ShowNotFound(HWND owner) { ShowMessage(owner, L"Not Found!", L"Varidel", MB_OK); }
+
+bool FindAll(HWND owner, SearchResults* results) {
+    const TextView* pane = g_app.pane;
+    *results = FindAllMatches({pane != nullptr ? pane->text : nullptr, g_app.shownLesson, g_app.Day}, KeptPhrase());
+    if (!results->rows.empty()) return true;
+    ShowNotFound(owner);
+    return false;
+}
+
+// A row of Find All is shown as a match of Search Again: in the text shown
+// when the pane shows its lesson on its day, else with its day made current.
+int ShowResult(HWND owner, const SearchResult& row) {
+    const TextView* pane = g_app.pane;
+    if (pane == nullptr) return 0;
+    if (pane->text == nullptr || row.key != g_app.shownLesson || row.day != g_app.Day) {
+        const SearchHit hit{row.firstMatch, LoadLessonText(row.key, nullptr), row.key, row.day};
+        if (!ShowOtherLesson(owner, hit)) return 0;
+    }
+    ShowMatch(row.firstMatch, strlen(g_app.SearchString));
+    return 1;
+}
+
 }  // namespace
 
 void OpenSearch(HWND window) {
     SearchDialogRequest request{g_app.SearchString, (g_app.Flags & kFlagMatchCase) != 0, KeepSearchPhrase,
-                                FindNext};
+                                FindNext, FindAll, ShowResult};
     RunDialog(window, IDD_SEARCH, SearchDialogProc, reinterpret_cast<LPARAM>(&request));
 }
 
@@ -59,9 +88,9 @@ int FindNext(HWND owner) {
     TextView* pane = g_app.pane;
     if (g_app.SearchString[0] == '\0' || pane == nullptr) return 0;
     const SearchPlace place{pane->text, pane->highlightStart, g_app.shownLesson, g_app.hebrewDate.year};
-    const SearchHit hit = FindNextHit(place, {g_app.SearchString, (g_app.Flags & kFlagMatchCase) != 0});
+    const SearchHit hit = FindNextHit(place, KeptPhrase());
     if (hit.offset == 0) {
-        ShowMessage(owner, L"Not Found!", L"Varidel", MB_OK);
+        ShowNotFound(owner);
         return 0;
     }
     if (hit.text != nullptr && !ShowOtherLesson(owner, hit)) return 0;

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 // The search dialog, owned by `window`, on the reader's phrase and Match
-// Case; its OK keeps them and searches.
+// Case; its OK keeps them and searches, its Find All keeps them and lists
+// every lesson with the phrase, and a row picked there is shown as a match
+// is.
 void OpenSearch(HWND window);
 
 // Searches on from the match shown (or the top of the lesson shown) through

@@ -48,8 +48,8 @@ HWND CreateMainWindow() {
 
 HWND InitInstance(int showCommand) {
     if (!ClaimSingleInstance()) return nullptr;
-    // The toolbar, and the date picker of Go to Date.
-    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_DATE_CLASSES};
+    // The toolbar, the date picker of Go to Date and the list of Find All.
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     LoadSettings();
     SetCurrentDay(0, false);

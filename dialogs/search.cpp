@@ -2,6 +2,7 @@
 // paragraph bodies, and the walk through the lessons.
 #include "dialogs/search.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -23,11 +24,10 @@ bool InWalk(LessonKey key) {
 
 // The first match in another lesson on the walk from `shown`.
 SearchHit WalkOtherLessons(LessonKey shown, int32_t year, const SearchPhrase& phrase) {
-    int visited = 0;
-    for (LessonKey key = NextWalkKey(shown); key != shown && visited < kWalkKeys; key = NextWalkKey(key)) {
-        if (InWalk(key)) ++visited;
-        char* text = LoadLessonText(key, nullptr);
-        if (text == nullptr) continue;
+    LessonWalk walk = StartLessonWalk(shown);
+    LessonKey key = 0;
+    char* text = nullptr;
+    while (NextWalkLesson(&walk, &key, &text)) {
         const uint32_t offset = FindInLesson(text, 0, phrase);
         const AbsoluteDay day = offset != 0 ? DayForLessonKey(key, year) : 0;
         if (IsSupportedDay(day)) return {offset, text, key, day};
@@ -36,20 +36,71 @@ SearchHit WalkOtherLessons(LessonKey shown, int32_t year, const SearchPhrase& ph
     return {};
 }
 
+// The first `c` in [from, end), or end.
+const char* NextOf(const char* from, const char* end, char c) {
+    const void* found = memchr(from, c, static_cast<size_t>(end - from));
+    return found != nullptr ? static_cast<const char*>(found) : end;
+}
+
+// The caseless matches of a needle in the zero-terminated run [from, end),
+// one after the other, each looked for from the byte after the one before.
+// Candidates are the places of the needle's first byte in either case,
+// which memchr finds fast (even where they stand a few bytes apart, as the
+// letters of a common word do); only they are compared in full.
+struct CaselessScan {
+    const char* needle;
+    const char* end;
+    char lower, upper;
+    const char* nextLower;  // the next candidate in each case, or end
+    const char* nextUpper;
+};
+
+CaselessScan StartCaseless(const char* from, const char* end, const char* needle) {
+    const char lower = FoldAscii(needle[0]);
+    const char upper = (lower >= 'a' && lower <= 'z') ? static_cast<char>(lower - ('a' - 'A')) : lower;
+    return {needle, end, lower, upper, NextOf(from, end, lower), upper != lower ? NextOf(from, end, upper) : end};
+}
+
+const char* NextCaseless(CaselessScan* scan) {
+    while (scan->nextLower != scan->end || scan->nextUpper != scan->end) {
+        const char* h = std::min(scan->nextLower, scan->nextUpper);
+        if (h == scan->nextLower) {
+            scan->nextLower = NextOf(h + 1, scan->end, scan->lower);
+        } else {
+            scan->nextUpper = NextOf(h + 1, scan->end, scan->upper);
+        }
+        // The run's zero ends the comparison.
+        size_t i = 1;
+        while (scan->needle[i] != '\0' && FoldAscii(h[i]) == FoldAscii(scan->needle[i])) ++i;
+        if (scan->needle[i] == '\0') return h;
+    }
+    return nullptr;
+}
+
+void Tally(LessonMatches* matches, const char* text, const char* found) {
+    if (matches->count++ == 0) matches->first = static_cast<uint32_t>(found - text);
+}
+
+// Adds the matches in one paragraph body [body, end) of `text`.
+void CountInBody(const char* text, const char* body, const char* end, const SearchPhrase& phrase,
+                 LessonMatches* matches) {
+    if (phrase.matchCase) {
+        for (const char* found = strstr(body, phrase.text); found != nullptr; found = strstr(found + 1, phrase.text)) {
+            Tally(matches, text, found);
+        }
+        return;
+    }
+    CaselessScan scan = StartCaseless(body, end, phrase.text);
+    for (const char* found = NextCaseless(&scan); found != nullptr; found = NextCaseless(&scan)) {
+        Tally(matches, text, found);
+    }
+}
+
 }  // namespace
 
 const char* FindCaseless(const char* haystack, const char* needle) {
-    // Candidates are the places of the needle's first byte in either case
-    // (strcspn finds them fast); only they are compared in full.
-    const char lower = FoldAscii(needle[0]);
-    const char upper = (lower >= 'a' && lower <= 'z') ? static_cast<char>(lower - ('a' - 'A')) : lower;
-    const char firsts[] = {lower, upper, '\0'};
-    for (const char* h = haystack + strcspn(haystack, firsts); *h != '\0'; h += 1 + strcspn(h + 1, firsts)) {
-        size_t i = 1;
-        while (needle[i] != '\0' && FoldAscii(h[i]) == FoldAscii(needle[i])) ++i;
-        if (needle[i] == '\0') return h;
-    }
-    return nullptr;
+    CaselessScan scan = StartCaseless(haystack, haystack + strlen(haystack), needle);
+    return NextCaseless(&scan);
 }
 
 uint32_t FindInLesson(const char* text, uint32_t startOffset, const SearchPhrase& phrase) {
@@ -66,11 +117,41 @@ uint32_t FindInLesson(const char* text, uint32_t startOffset, const SearchPhrase
     return 0;
 }
 
+LessonMatches CountInLesson(const char* text, const SearchPhrase& phrase) {
+    // Search Again steps one byte past each match, so matches may overlap.
+    LessonMatches matches{0, 0};
+    for (const char* paragraph = text; *paragraph != '\0';) {
+        const char* body = paragraph + 2;
+        const char* end = body + strlen(body);
+        CountInBody(text, body, end, phrase, &matches);
+        paragraph = end + 1;
+    }
+    return matches;
+}
+
 LessonKey NextWalkKey(LessonKey key) {
     const LessonKey next = static_cast<LessonKey>(key + 1);
     if (LessonDay(next) <= 31) return next;
     const int month = LessonMonth(next);
     return MakeLessonKey(month > 13 ? 1 : month + 1, 1);
+}
+
+LessonWalk StartLessonWalk(LessonKey shown) { return {shown, shown, 0}; }
+
+bool NextWalkLesson(LessonWalk* walk, LessonKey* key, char** text) {
+    for (;;) {
+        walk->key = NextWalkKey(walk->key);
+        if (walk->key == walk->shown || walk->visited >= kWalkKeys) {
+            walk->visited = kWalkKeys;  // the turn stays ended
+            return false;
+        }
+        if (InWalk(walk->key)) ++walk->visited;
+        *text = LoadLessonText(walk->key, nullptr);
+        if (*text != nullptr) {
+            *key = walk->key;
+            return true;
+        }
+    }
 }
 
 SearchHit FindNextHit(const SearchPlace& place, const SearchPhrase& phrase) {

@@ -38,6 +38,31 @@ constexpr int kWalkKeys = 14 * 31;
 // the next, and lesson month 14 by month 1.
 LessonKey NextWalkKey(LessonKey key);
 
+// A turn of the walk through the other lessons, from the one after the
+// lesson shown around to the one before it. It takes at most one turn, so a
+// key it never meets again (a damaged setting) still ends it.
+struct LessonWalk {
+    LessonKey shown;
+    LessonKey key;  // the last key tried
+    int visited;    // keys of the walk tried so far
+};
+
+LessonWalk StartLessonWalk(LessonKey shown);
+
+// The next lesson of the walk that could be loaded: its key and its text,
+// which the caller releases with free(). A lesson that cannot be loaded is
+// passed over (a damaged one after the loader's message). False at the end
+// of the turn.
+bool NextWalkLesson(LessonWalk* walk, LessonKey* key, char** text);
+
+// Every match in a lesson text, as Search Again meets them one after the
+// other: how many, and the offset of the first (0 when there is none).
+struct LessonMatches {
+    uint32_t first;
+    uint32_t count;
+};
+LessonMatches CountInLesson(const char* text, const SearchPhrase& phrase);
+
 // Where the search starts: the lesson shown. Its key is the one of the
 // text, which may be another day's entry (a match in 30 Adar I of a common
 // year is shown on 1 Nisan), and Search Again goes on from that entry even
@@ -60,12 +85,10 @@ struct SearchHit {
 
 // The next match after the place shown: in the text shown after the first
 // byte of the match shown; then in every other lesson in key order from the
-// one after the lesson shown around to the one before it; then in the text shown from
-// its start when a match was shown there. A lesson that cannot be loaded is
-// passed over (a damaged one after the loader's message), as is one whose day
-// lies outside the calendar. The walk takes at most one turn, so a key it
-// never meets again (a damaged setting) still ends it. An empty phrase finds
-// nothing.
+// one after the lesson shown around to the one before it (the walk above,
+// which also passes over a lesson whose day lies outside the calendar); then
+// in the text shown from its start when a match was shown there. An empty
+// phrase finds nothing.
 SearchHit FindNextHit(const SearchPlace& place, const SearchPhrase& phrase);
 
 // The phrase the reader typed, as the search keeps it: each UTF-16 unit

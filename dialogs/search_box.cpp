@@ -57,10 +57,15 @@ void DrawRings(DrawingSurface* dc, ViewFrame box, int32_t thickness) {
 
 }  // namespace
 
+LessonTitles FindLessonTitles(const char* text) {
+    if (text[0] == '\0') return {nullptr, nullptr};
+    const char* title = BodyWithStyle(text, kStyleTitle);
+    return {title, BodyWithStyle(title != nullptr ? NextParagraph(text) : text, kStyleHeading)};
+}
+
 void DrawSearchContextBox(TextView* view) {
-    if (view == nullptr || view->text == nullptr || view->text[0] == '\0') return;
-    const char* title = BodyWithStyle(view->text, kStyleTitle);
-    const char* subtitle = BodyWithStyle(title != nullptr ? NextParagraph(view->text) : view->text, kStyleHeading);
+    if (view == nullptr || view->text == nullptr) return;
+    const auto [title, subtitle] = FindLessonTitles(view->text);
     if (title == nullptr && subtitle == nullptr) return;
 
     DrawingSurface* dc = view->dc;

@@ -5,6 +5,15 @@
 
 #include "view/text_view.h"
 
+// A lesson's title and subtitle: the body of a first paragraph of the title
+// style, and the body of the heading that follows it or, without a title,
+// of a heading that opens the lesson; null for either that is not there.
+struct LessonTitles {
+    const char* title;
+    const char* subtitle;
+};
+LessonTitles FindLessonTitles(const char* text);
+
 // Draws the box over the painted view: the title (a first paragraph of the
 // title style) and the subtitle (the heading that follows it, or a heading
 // that opens the lesson), red on yellow, each cut to the frame's width,

@@ -20,6 +20,10 @@
 /* Controls of the search dialog. */
 #define IDC_SEARCH_PHRASE 1013
 #define IDC_MATCH_CASE 1014
+/* Find All, the line that counts what it found, and its list. */
+#define IDC_FIND_ALL 1015
+#define IDC_SEARCH_COUNT 1016
+#define IDC_SEARCH_RESULTS 1017
 
 /* The About box: its picture and its link. */
 #define IDB_ABOUT 113

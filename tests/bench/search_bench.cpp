@@ -1,9 +1,12 @@
-// Speed of Search Again through the whole book, as the reader runs it: every
-// lesson loaded through the loader from the shipped containers. Two walks,
-// each set beside the time to decode the whole book once (its "per_decode"
-// counter, in processor time): a phrase found nowhere, which walks every lesson, and a phrase
-// found only in the last lesson of the walk. The target is a whole walk
-// within 1.5 decodes of the book.
+// Speed of Search Again and Find All through the whole book, as the reader
+// runs them: every lesson loaded through the loader from the shipped
+// containers. Two walks, each set beside the time to decode the whole book
+// once (its "per_decode" counter, in processor time): a phrase found nowhere,
+// which walks every lesson, and a phrase found only in the last lesson of the
+// walk. Find All, the rows of a word in every lesson and of a phrase found
+// nowhere, each with its own "per_decode" and beside a decode of the book
+// as its baseline. The target is a whole walk or Find All within 1.5
+// decodes of the book.
 #include <benchmark/benchmark.h>
 
 #include <ctime>
@@ -13,6 +16,7 @@
 #include <vector>
 
 #include "dialogs/search.h"
+#include "dialogs/search_results.h"
 #include "lessons/book_files.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_posix.h"
@@ -88,5 +92,45 @@ BENCHMARK(WalkFindingNothing)->Unit(benchmark::kMillisecond);
 
 void WalkFindingTheLastLesson(benchmark::State& state) { Walk(state, "Where is their God?", 0x0101); }
 BENCHMARK(WalkFindingTheLastLesson)->Unit(benchmark::kMillisecond);
+
+BENCHMARK(DecodeWholeBook)->Name("FindAll/baseline")->Unit(benchmark::kMillisecond);
+
+// Find All from the top of lesson kShown for `phrase`, which must give
+// `rows` rows. Each run is followed by a decode of the whole book, outside
+// the benchmark's time, so that "per_decode" sets the two side by side in
+// the same moments of the machine.
+void FindAll(benchmark::State& state, const char* phrase, size_t rows) {
+    UseShippedBook();
+    char* shown = LoadLessonText(kShown, nullptr);
+    const ResultsPlace place{shown, kShown, DayForLessonKey(kShown, kYear)};
+    std::clock_t findAll = 0;
+    std::clock_t decode = 0;
+    for (auto _ : state) {
+        std::clock_t start = std::clock();
+        {
+            const SearchResults results = FindAllMatches(place, {phrase, false});
+            if (results.rows.size() != rows) std::abort();
+        }
+        findAll += std::clock() - start;
+        state.PauseTiming();
+        start = std::clock();
+        DecodeBookOnce();
+        decode += std::clock() - start;
+        state.ResumeTiming();
+    }
+    state.counters["per_decode"] = double(findAll) / double(decode);
+    std::free(shown);
+}
+
+// Every entry of the book has "the".
+void FindAllOfACommonWord(benchmark::State& state) {
+    size_t entries = 0;
+    for (const auto& month : TheBook().texts) entries += month.size();
+    FindAll(state, "the", entries);
+}
+BENCHMARK(FindAllOfACommonWord)->Name("FindAll/common_word")->Unit(benchmark::kMillisecond);
+
+void FindAllFindingNothing(benchmark::State& state) { FindAll(state, "xyzzy", 0); }
+BENCHMARK(FindAllFindingNothing)->Name("FindAll/nowhere")->Unit(benchmark::kMillisecond);
 
 }  // namespace

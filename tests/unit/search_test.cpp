@@ -103,6 +103,31 @@ TEST(SearchMatching, CaseFoldsOnlyAsciiLettersAndOnlyBodiesAreSearched) {
     EXPECT_EQ(std::string(typed), std::string(33, 'q'));
 }
 
+TEST(SearchMatching, EveryStopOfSearchAgainInALessonIsCountedAndOnlyInBodies) {
+    LessonText lesson;
+    // Bodies at 2, 8, 13, 17 and 21.
+    lesson.Para(0x81, 'a', "aaa").Para(0x01, 0, "Aa").Para(0x01, 0, "a").Para(0x01, 0, "b");
+    lesson.Para(0x01, 0, "xa xA Xb xB");
+    const std::string& text = lesson.bytes;
+    const struct {
+        const char* phrase;
+        bool matchCase;
+        uint32_t first;
+        uint32_t count;
+    } cases[] = {
+        {"aa", false, 2, 3},  // twice in "aaa", overlapping, and in "Aa"
+        {"aa", true, 2, 2},    {"a", false, 2, 8},  {"aA", false, 2, 3},
+        {"aaaa", false, 0, 0},  // never across a paragraph's end
+        {"b", false, 17, 3},   {"xb", false, 27, 2}, {"XB", false, 27, 2},
+        {"xB", true, 30, 1},   {"XB", true, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const LessonMatches matches = CountInLesson(text.c_str(), {c.phrase, c.matchCase});
+        EXPECT_EQ(matches.first, c.first) << c.phrase;
+        EXPECT_EQ(matches.count, c.count) << c.phrase;
+    }
+}
+
 TEST_F(Search, SearchAgainStepsThroughTheLessonShownThenTheOthersInKeyOrder) {
     Reader reader(0x0E1C);
     uint32_t previous = 0;

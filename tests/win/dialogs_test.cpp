@@ -394,7 +394,7 @@ TEST_F(Dialogs, EveryDialogGivesBackItsGdiObjectsWhenItCloses) {
     FontSettings settings{u"", 12, 0};
     CalendarView calendar{};
     SetCalendarView(&calendar, AbsoluteFromGregorian({3, 20, 2027}), true);
-    SearchDialogRequest search{"", false, [](const char*, bool) {}, [](HWND) { return 0; }};
+    SearchDialogRequest search{"", false, [](const char*, bool) {}, [](HWND) { return 0; }, nullptr, nullptr};
     const struct {
         int id;
         DLGPROC procedure;
