@@ -157,6 +157,7 @@ TEST(HighContrast, ThePaneAndTheStripDrawInThePaletteInForce) {
     }
     SetHighContrastQuery(nullptr);
     SetAppModeQuery(nullptr);
+    RefreshScreenColours(Theme::Light);  // the palette the other tests draw with
     SetLessonResourceModule(nullptr);
     FreeLibrary(program);
     g_app = AppState{};
