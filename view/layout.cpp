@@ -287,6 +287,8 @@ uint32_t RunStart(const char* text, const TextLine& line) {
     return p;
 }
 
+uint32_t RunEnd(const char* text, const TextLine& line) { return RunStart(text, line) + line.length; }
+
 TextView* CreateTextView(DrawingSurface* dc, const EdgeRect* rect, const FontSettings* font,
                          int32_t capacity) {
     if (dc == nullptr) return nullptr;

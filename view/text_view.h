@@ -82,7 +82,7 @@ inline int32_t VisualLinesOf(const TextLine& line) { return (line.style & kStyle
 // Offset of the first byte of the run drawn at x (past the label and its
 // spaces on a labelled line), and of the byte just past the run.
 uint32_t RunStart(const char* text, const TextLine& line);
-inline uint32_t RunEnd(const char* text, const TextLine& line) { return RunStart(text, line) + line.length; }
+uint32_t RunEnd(const char* text, const TextLine& line);
 
 // A new view on `dc` (none: null). With `rect` the frame is its left, top,
 // width and height; with capacity > 0 a table of capacity + 1 lines is made
