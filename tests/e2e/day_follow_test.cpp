@@ -249,23 +249,4 @@ TEST_F(DayFollow, GoToDateOpensOnTheDayShownAndGoesToTheDatePicked) {
     EXPECT_NE(StoredOr(L"Flags", 0) & kDayChosen, 0u) << "as a day picked in the calendar";
 }
 
-TEST_F(DayFollow, GoToDateCancelledChangesNothing) {
-    RunningApp app = StartApp();
-    ASSERT_NE(app.window, nullptr);
-    const AbsoluteDay today = Today();
-    SendCommand(app, CMD_GOTO_DATE);
-    HWND dialog = WaitForDialog(app, L"Go to Date");
-    ASSERT_NE(dialog, nullptr);
-    SYSTEMTIME other{};
-    other.wYear = 2030;
-    other.wMonth = 1;
-    other.wDay = 1;
-    PickerTime(app, GetDlgItem(dialog, IDC_GOTO_PICKER)).Set(other);
-    ASSERT_TRUE(PressKeyIn(app, dialog, VK_ESCAPE));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-    EXPECT_EQ(ShownCaption(app), CaptionOf(today));
-    EXPECT_EQ(CloseApp(app), 0u);
-    EXPECT_EQ(StoredOr(L"Flags", kDayChosen) & kDayChosen, 0u);
-}
-
 }  // namespace

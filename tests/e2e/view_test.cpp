@@ -129,16 +129,6 @@ TEST_F(ViewMenu, TheZoomStepsThroughTheSizesAndIsKept) {
     Zoom(app, [&] { return PressKey(app, '0', {VK_CONTROL}); }, "Ctrl+0");
     EXPECT_EQ(CloseApp(app), 0u);
     EXPECT_EQ(StoredOr(L"FontSize", 99), 0u) << "back to the default";
-
-    // Past the largest size a step does nothing; the one after it is taken
-    // after it, from 72.
-    PutSetting(L"FontSize", 72);
-    app = StartApp();
-    ASSERT_NE(app.window, nullptr);
-    ASSERT_TRUE(PressKey(app, VK_OEM_PLUS, {VK_CONTROL}));
-    Zoom(app, [&] { return PressKey(app, VK_OEM_MINUS, {VK_CONTROL}); }, "Ctrl+Minus");
-    EXPECT_EQ(CloseApp(app), 0u);
-    EXPECT_EQ(StoredOr(L"FontSize", 0), 52u);
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 // queue (scripts/print-tests.sh), and the PDF is read back with the host's
 // tools: the pages, the header, the footer, the page numbers, the lesson's
 // words and where the text begins; the margins and printer set-up kept in
-// the settings; damaged settings and margins wider than the paper; the pane
-// as it was before.
+// the settings; damaged settings; the pane as it was before.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -276,24 +275,6 @@ TEST_F(Printing, DamagedStoredPrinterSetUpStillOffersTheDefaultPrinter) {
         EXPECT_EQ(StoredPrinter(), L"VaridelPDF") << c.what;
         EXPECT_EQ(CloseApp(app), 0u) << c.what;
     }
-}
-
-TEST_F(Printing, MarginsWiderThanThePaperGiveWayToInchesWhichAreThenKept) {
-    const BookLesson lesson = ShortestLesson();
-    ShowLesson(lesson);
-    for (const wchar_t* name : kMarginNames) PutSetting(name, 12345);
-    RunningApp app = StartApp();
-    ASSERT_NE(app.window, nullptr);
-    HWND dialog = OpenPageSetup(app);
-    ASSERT_NE(dialog, nullptr);
-    ClosePageSetup(app, dialog, IDOK);
-    const std::string pdf = TakePrintedPdf("margins-wider-than-the-paper");
-    ASSERT_FALSE(pdf.empty());
-    SavePagePictures(pdf, "margins-wider-than-the-paper");
-    EXPECT_EQ(CheckPrintedLesson(pdf, lesson), 1);
-    EXPECT_NEAR(TextLeftEdge(pdf), ExpectedLeftEdge(1000), 1.0);
-    for (const wchar_t* name : kMarginNames) EXPECT_EQ(StoredOr(name, 0), 1000u) << name;
-    EXPECT_EQ(CloseApp(app), 0u);
 }
 
 TEST_F(Printing, LongLessonInALargerFontPrintsNumberedPagesAndLeavesThePaneAsItWas) {

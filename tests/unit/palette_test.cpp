@@ -1,5 +1,4 @@
-// The palettes: the light one is the reader's fixed colours, the dark one
-// reads at night, high contrast is the system's; and which one the screen
+// The palettes: the dark one reads at night; and which palette the screen
 // takes.
 #include <gtest/gtest.h>
 
@@ -43,37 +42,6 @@ TEST(Palette, TheDarkPaletteReadsWell) {
             << static_cast<int>(p.ink) << " on " << static_cast<int>(p.ground);
     }
     EXPECT_FALSE(dark.stockObjects);
-}
-
-TEST(Palette, TheLightPaletteIsTheReadersColours) {
-    const Palette& light = kLightPalette;
-    EXPECT_TRUE(light.stockObjects);
-    EXPECT_EQ(light[ColourRole::Page], Rgb(255, 255, 255));
-    EXPECT_EQ(light[ColourRole::Ink], Rgb(0, 0, 0));
-    EXPECT_EQ(light[ColourRole::Title], Rgb(0, 0, 255));
-    EXPECT_EQ(light[ColourRole::Mark], Rgb(255, 255, 0));
-    EXPECT_EQ(light[ColourRole::MarkInk], Rgb(0, 0, 255));
-    EXPECT_EQ(light[ColourRole::Strip], Rgb(192, 192, 192));
-    EXPECT_EQ(light[ColourRole::BoxOuter], Rgb(255, 0, 0));
-    EXPECT_EQ(light[ColourRole::Chosen], Rgb(0, 0, 0));
-    EXPECT_EQ(light[ColourRole::ChosenInk], Rgb(255, 255, 255));
-    EXPECT_GE(Contrast(light[ColourRole::MarkInk], light[ColourRole::Mark]), 4.5);
-}
-
-TEST(Palette, HighContrastGivesEveryRoleASystemColour) {
-    const SystemColours system{1, 2, 3, 4, 5, 6};
-    const Palette palette = SystemPalette(system);
-    EXPECT_FALSE(palette.stockObjects);
-    for (int role = 0; role < kColourRoles; ++role) {
-        const uint32_t colour = palette.colours[role];
-        EXPECT_TRUE(colour >= 1 && colour <= 6) << role;
-    }
-    EXPECT_EQ(palette[ColourRole::Page], 1u);
-    EXPECT_EQ(palette[ColourRole::Title], 2u);
-    EXPECT_EQ(palette[ColourRole::Mark], 3u);
-    EXPECT_EQ(palette[ColourRole::MarkInk], 4u);
-    EXPECT_EQ(palette[ColourRole::Strip], 5u);
-    EXPECT_EQ(palette[ColourRole::StripInk], 6u);
 }
 
 TEST(Palette, TheStoredThemeTheAppsModeAndHighContrastChoose) {
