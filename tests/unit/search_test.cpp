@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/current_day.h"
@@ -126,6 +129,41 @@ TEST(SearchMatching, EveryStopOfSearchAgainInALessonIsCountedAndOnlyInBodies) {
         EXPECT_EQ(matches.first, c.first) << c.phrase;
         EXPECT_EQ(matches.count, c.count) << c.phrase;
     }
+}
+
+TEST(SearchMatching, LongBodiesGiveEveryCaselessMatchAByteByByteScanFinds) {
+    // Letters in both cases, bytes that share a letter's bits without being
+    // one ("@" and "`", 0xC1 and 0xE1), spaces: matches land anywhere in a
+    // body of any length, across every eight-byte step and in its tail.
+    const char alphabet[] = "aAbB @`\xC1\xE1";
+    const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    std::mt19937 random(5787);
+    const auto pick = [&](size_t size) {
+        std::string text;
+        while (text.size() < size) text += alphabet[random() % (sizeof alphabet - 1)];
+        return text;
+    };
+    for (int round = 0; round < 300; ++round) {
+        LessonText lesson;
+        std::vector<std::string> bodies;
+        for (int i = 0; i < 3; ++i) lesson.Para(0x01, 'a', bodies.emplace_back(pick(random() % 40)));
+        const std::string phrase = pick(1 + random() % 4);
+        LessonMatches expected{0, 0};
+        size_t body = 2;
+        for (const std::string& text : bodies) {
+            for (size_t at = 0; at + phrase.size() <= text.size(); ++at) {
+                size_t i = 0;
+                while (i < phrase.size() && fold(text[at + i]) == fold(phrase[i])) ++i;
+                if (i == phrase.size() && expected.count++ == 0) expected.first = static_cast<uint32_t>(body + at);
+            }
+            body += text.size() + 3;
+        }
+        const LessonMatches matches = CountInLesson(lesson.bytes.c_str(), {phrase.c_str(), false});
+        ASSERT_EQ(matches.count, expected.count) << "'" << phrase << "' in round " << round;
+        ASSERT_EQ(matches.first, expected.first) << "'" << phrase << "' in round " << round;
+        ASSERT_EQ(FindInLesson(lesson.bytes.c_str(), 0, {phrase.c_str(), false}), expected.first);
+    }
+    EXPECT_EQ(CountInLesson(LessonText{}.Para(0x01, 0, "abc").bytes.c_str(), {"", false}).count, 0u);
 }
 
 TEST_F(Search, SearchAgainStepsThroughTheLessonShownThenTheOthersInKeyOrder) {
