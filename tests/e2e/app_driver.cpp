@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "tests/default_face_metrics_win32.h"
+#include "tests/pixel_canvas_win32.h"
 #include "view/view_fonts.h"
 
 std::wstring g_exePath;
@@ -259,14 +260,8 @@ ClientPixels CaptureClient(HWND window) {
 
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = capture.width;
-    info.bmiHeader.biHeight = -capture.height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = PixelCanvas(memory, capture.width, capture.height, &bits);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, capture.width, capture.height, screen, origin.x, origin.y, SRCCOPY);
     GdiFlush();

@@ -27,6 +27,7 @@
 #include "lessons/lesson_key.h"
 #include "lessons/lesson_loader.h"
 #include "lessons/lesson_platform_win32.h"
+#include "tests/pixel_canvas_win32.h"
 #include "tests/win/program_resources.h"
 #include "view/text_view.h"
 
@@ -103,14 +104,8 @@ std::vector<uint32_t> ClientPixels(HWND window) {
     GetClientRect(window, &client);
     HDC windowDc = GetDC(window);
     HDC dc = CreateCompatibleDC(windowDc);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = PixelCanvas(dc, client.right, client.bottom, &bits);
     HGDIOBJ previous = SelectObject(dc, bitmap);
     BitBlt(dc, 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY);
     const auto* first = static_cast<const uint32_t*>(bits);

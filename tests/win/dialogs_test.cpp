@@ -24,6 +24,7 @@
 #include "dialogs/search_win32.h"
 #include "resource_ids.h"
 #include "resources/publisher.h"
+#include "tests/pixel_canvas_win32.h"
 #include "tests/win/program_resources.h"
 #include "view/font_settings.h"
 
@@ -216,14 +217,8 @@ struct LinkDrawing {
 LinkDrawing DrawLinkInto(HWND dialog, HWND link) {
     RECT box{};
     GetClientRect(link, &box);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = box.right;
-    format.bmiHeader.biHeight = -box.bottom;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HBITMAP canvas = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP canvas = PixelCanvas(nullptr, box.right, box.bottom, &bits);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, canvas);
     PatBlt(dc, 0, 0, box.right, box.bottom, WHITENESS);

@@ -15,6 +15,7 @@
 
 #include "app/app_state.h"
 #include "app/reading_pane_win32.h"
+#include "tests/pixel_canvas_win32.h"
 #include "view/gdi_surface_win32.h"
 #include "view/paint.h"
 #include "view/text_view.h"
@@ -81,14 +82,8 @@ protected:
     // A white canvas kWidth wide and `height` high takes the place of the
     // one the context had.
     bool UseCanvas(int height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -height;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
         uint32_t* pixels = nullptr;
-        HBITMAP bitmap = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
+        HBITMAP bitmap = PixelCanvas(dc_, kWidth, height, reinterpret_cast<void**>(&pixels));
         if (bitmap == nullptr) return false;
         HGDIOBJ previous = SelectObject(dc_, bitmap);
         if (bitmap_ == nullptr) {
